@@ -1,0 +1,2 @@
+// Placeholder until the desktop layer lands.
+int main() { return 0; }
