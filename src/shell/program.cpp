@@ -60,6 +60,11 @@ Screen& Program::form(int number) {
   return *slot;
 }
 
+void Program::install(std::unique_ptr<Screen> screen) {
+  const int n = screen->number();
+  screens_[n] = std::move(screen);
+}
+
 std::vector<Screen*> Program::loaded() const {
   std::vector<Screen*> result;
   for (int n : zorder_) result.push_back(screens_.at(n).get());
@@ -76,7 +81,7 @@ Control* Program::focus() const {
 }
 
 void Program::show(int number) {
-  if (ended_ || !defined(number)) return;
+  if (ended_ || !exists(number)) return;
   Screen& s = form(number);
   if (!s.loaded()) {
     s.build();

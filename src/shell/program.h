@@ -27,6 +27,8 @@ class Program {
   // Screens register themselves at start-up (see SCREEN below).
   static bool define(int number, Factory f);
   static bool defined(int number);
+  // Whether FormN exists (defined or installed) and so can be shown.
+  bool exists(int number) const { return defined(number) || screens_.count(number) != 0; }
 
   explicit Program(Platform& platform);
   ~Program();
@@ -38,6 +40,8 @@ class Program {
 
   // The single instance of FormN, created on first reference.
   Screen& form(int number);
+  // Puts a screen of one's own in place of FormN (tests of the model).
+  void install(std::unique_ptr<Screen> screen);
   bool ended() const { return ended_; }
   std::vector<Screen*> loaded() const;  // front to back
   Screen* active() const;

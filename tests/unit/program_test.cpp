@@ -1,0 +1,179 @@
+// The screen model: who gets the mouse, where the focus goes, what a key
+// does, and how screens are shown, unloaded and ended.
+#include <gtest/gtest.h>
+
+#include "shell/fake_platform.h"
+#include "shell/program.h"
+
+using namespace shell;
+
+namespace {
+
+// A screen of our own that records the events it gets.
+class Probe : public Screen {
+ public:
+  Probe(Program& p, int number, std::vector<Control> controls)
+      : Screen(p, number, Design{"probe", 8595, kNoColour, std::move(controls)}) {
+    for (const Control& c : design().controls) {
+      const std::string n = c.name;
+      onClick(n, [this, n] { log += "Click " + n + ";"; });
+      onGotFocus(n, [this, n] { log += "GotFocus " + n + ";"; });
+      onKeyPress(n, [this, n](int& ch) {
+        log += "KeyPress " + n + " " + std::to_string(ch) + ";";
+        if (ch == cancel) ch = 0;
+        if (tabOnKey) sendTab();
+      });
+      onKeyUp(n, [this, n](int key, int) {
+        log += "KeyUp " + n + " " + std::to_string(key) + " [" + (*this)(n).text + "];";
+      });
+      onMouseDown(n, [this, n](Button, int, double x, double y) {
+        log += "MouseDown " + n + " " + std::to_string(int(x)) + "," + std::to_string(int(y)) + ";";
+      });
+    }
+    onMouseDown("", [this](Button, int, double x, double y) {
+      log += "MouseDown screen " + std::to_string(int(x)) + "," + std::to_string(int(y)) + ";";
+    });
+    onLoad([this] { log += "Load;"; ++loads; });
+  }
+  std::string log;
+  int loads = 0;
+  int cancel = -1;
+  bool tabOnKey = false;
+  void leaveTo(int n) { go(n); }
+  void endOnClick(const std::string& n) {
+    onClick(n, [this] {
+      end();
+      log += "after End;";
+    });
+  }
+};
+
+struct ModelTest : ::testing::Test {
+  FakePlatform platform;
+  Program program{platform};
+
+  Probe& probe(int number, std::vector<Control> controls) {
+    auto p = std::make_unique<Probe>(program, number, std::move(controls));
+    Probe& ref = *p;
+    program.install(std::move(p));
+    return ref;
+  }
+  void click(int n, double x, double y) {
+    program.mouseDown(n, Button::Left, x, y);
+    program.mouseUp(n, Button::Left, x, y);
+  }
+};
+
+TEST_F(ModelTest, EarlierControlsAreInFrontAndTextBoxesAboveAll) {
+  Probe& s = probe(40, {label("Label1", 0, 0, 100, 100), image("Image1", Picture::FaceHappy, 50, 50, 100, 100),
+                        textBox("Text1", 90, 90, 100, 100)});
+  program.showOnly(40);
+  click(40, 60, 60);    // label over image
+  click(40, 120, 120);  // text box over image
+  click(40, 140, 60);   // image alone
+  click(40, 500, 500);  // nothing: the screen
+  EXPECT_EQ(s.log,
+            "Load;GotFocus Text1;Click Label1;Click Text1;MouseDown Image1 90,10;Click Image1;"
+            "MouseDown screen 500,500;");
+}
+
+TEST_F(ModelTest, HiddenDisabledShapesAndLinesLetTheMouseThrough) {
+  Probe& s = probe(40, {label("Label1", 0, 0, 100, 100).disabled(), label("Label2", 0, 0, 100, 100).hidden(),
+                        shape("Shape1", 0, 0, 0, 100, 100), image("Image1", Picture::FaceSad, 0, 0, 100, 100)});
+  program.showOnly(40);
+  s.log.clear();
+  click(40, 10, 10);
+  EXPECT_EQ(s.log, "MouseDown Image1 10,10;Click Image1;");
+}
+
+TEST_F(ModelTest, AClickNeedsPressAndLeftReleaseOverTheSameControl) {
+  Probe& s = probe(40, {label("Label1", 0, 0, 100, 100), label("Label2", 200, 0, 100, 100)});
+  program.showOnly(40);
+  s.log.clear();
+  program.mouseDown(40, Button::Left, 10, 10);
+  program.mouseUp(40, Button::Left, 210, 10);
+  program.mouseDown(40, Button::Right, 10, 10);
+  program.mouseUp(40, Button::Right, 10, 10);
+  EXPECT_EQ(s.log, "");
+}
+
+TEST_F(ModelTest, TabFollowsTabIndexSkippingHiddenAndDisabledBoxesAndWraps) {
+  Probe& s = probe(40, {textBox("Text1", 0, 0, 10, 10).tab(2), textBox("Text2", 0, 20, 10, 10).tab(0),
+                        textBox("Text3", 0, 40, 10, 10).tab(1).disabled(), textBox("Text4", 0, 60, 10, 10).tab(1),
+                        textBox("Text5", 0, 80, 10, 10).tab(1).hidden()});
+  program.showOnly(40);
+  EXPECT_EQ(program.focus()->name, "Text2");  // the first in tab order takes the focus
+  program.tab();
+  EXPECT_EQ(program.focus()->name, "Text4");
+  program.tab();
+  EXPECT_EQ(program.focus()->name, "Text1");
+  program.tab();
+  EXPECT_EQ(program.focus()->name, "Text2");
+  EXPECT_EQ(s.log, "Load;GotFocus Text2;GotFocus Text4;GotFocus Text1;GotFocus Text2;");
+}
+
+TEST_F(ModelTest, KeyUpComesAfterTheCharacterAndAlsoWhenItWasCancelled) {
+  Probe& s = probe(40, {textBox("Text1", 0, 0, 10, 10)});
+  program.showOnly(40);
+  s.cancel = '7';
+  s.log.clear();
+  program.key('5', 53);
+  program.key('7', 55);
+  program.key(8, 8);
+  program.key(0, 16);
+  EXPECT_EQ(s.log,
+            "KeyPress Text1 53;KeyUp Text1 53 [5];KeyPress Text1 55;KeyUp Text1 55 [5];"
+            "KeyPress Text1 8;KeyUp Text1 8 [];KeyUp Text1 16 [];");
+}
+
+TEST_F(ModelTest, LockedBoxesIgnoreTypingAndSyntheticTabWaitsForTheHandler) {
+  Probe& s = probe(40, {textBox("Text1", 0, 0, 10, 10).tab(0), textBox("Text2", 0, 20, 10, 10).tab(1)});
+  program.showOnly(40);
+  s("Text1").locked = true;
+  s.tabOnKey = true;
+  s.log.clear();
+  program.key('4', 52);
+  EXPECT_EQ(s("Text1").text, "");
+  EXPECT_EQ(s.log, "KeyPress Text1 52;KeyUp Text1 52 [];GotFocus Text2;");
+}
+
+TEST_F(ModelTest, ScreensKeepTheirVariablesAcrossUnloadAndReloadTheirControls) {
+  Probe& a = probe(40, {label("Label1", 0, 0, 10, 10)});
+  probe(41, {});
+  program.showOnly(40);
+  a("Label1").caption = "changed";
+  a.leaveTo(41);
+  EXPECT_FALSE(a.loaded());
+  a("Label1").caption = "dropped";  // an unloaded screen has nothing to write to
+  program.unload(40);               // nothing happens twice
+  program.show(40);
+  EXPECT_EQ(a.loads, 2);
+  EXPECT_EQ(a("Label1").caption, "");
+  EXPECT_EQ(program.active()->number(), 40);
+  EXPECT_EQ(program.loaded().size(), 2u);
+}
+
+TEST_F(ModelTest, EndStopsTheHandlerAtOnce) {
+  Probe& a = probe(40, {label("Label1", 0, 0, 10, 10)});
+  a.endOnClick("Label1");
+  program.showOnly(40);
+  click(40, 5, 5);
+  EXPECT_TRUE(program.ended());
+  EXPECT_TRUE(program.loaded().empty());
+  EXPECT_EQ(a.log.find("after End"), std::string::npos);
+  click(40, 5, 5);  // input after the end changes nothing
+}
+
+TEST_F(ModelTest, ClosingTheLastWindowEndsTheProgram) {
+  probe(40, {});
+  probe(41, {});
+  program.showOnly(40);
+  program.show(41);
+  program.close(41);
+  EXPECT_FALSE(program.ended());
+  EXPECT_EQ(program.active()->number(), 40);
+  program.close(40);
+  EXPECT_TRUE(program.ended());
+}
+
+}  // namespace
