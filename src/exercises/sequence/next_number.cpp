@@ -10,6 +10,7 @@ const StepScreen kForm14{
     .height = 8565,
     .instruction = "TROVA IL NUMERO CHE SEGUE",
     .within20 = false,
+    .tallChalk = false,
     .step = +1,
     .drawCount = 9, .drawFrom = 0,  // 0 to 8
     .coloured = true,
@@ -25,6 +26,7 @@ const StepScreen kForm37{
     .height = 8340,
     .instruction = "TROVA IL NUMERO CHE SEGUE",
     .within20 = true,
+    .tallChalk = true,
     .step = +1,
     .drawCount = 19, .drawFrom = 0,  // 0 to 18
     .coloured = false,

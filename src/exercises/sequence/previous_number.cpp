@@ -11,6 +11,7 @@ const StepScreen kForm15{
     .height = 8295,
     .instruction = "TROVA IL NUMERO CHE PRECEDE",
     .within20 = false,
+    .tallChalk = false,
     .step = -1,
     .drawCount = 9, .drawFrom = 1,  // 1 to 9
     .coloured = true,
@@ -26,6 +27,7 @@ const StepScreen kForm38{
     .height = 8310,
     .instruction = "TROVA IL NUMERO CHE PRECEDE",
     .within20 = true,
+    .tallChalk = true,
     .step = -1,
     .drawCount = 20, .drawFrom = 1,  // 1 to 20
     .coloured = false,

@@ -8,12 +8,13 @@ static Design designOf(const StepScreen& s) {
   frame::StandardLayout layout;
   layout.instruction = s.instruction;
   layout.within20 = s.within20;
-  if (s.within20) layout.chalkTop = 7680, layout.chalkHeight = 855;
+  if (s.tallChalk) layout.chalkTop = 7680, layout.chalkHeight = 855;
   layout.rightDisplay = s.rightDisplay;
   layout.rightDisplayLeft = s.rightDisplayLeft;
   Design d{s.caption, s.height, kNoColour, frame::standardFrame(layout)};
   d.controls.push_back(frame::numberBox("Label2", s.numberLeft, 2280, s.designText));
   d.controls.push_back(frame::answerBox("Text1", s.answerLeft, 2280, s.designText, 2));
+  if (s.upperLeft > 0) d.controls.push_back(frame::numberBox("Label12", s.upperLeft, 2280, s.designText));
   return d;
 }
 
@@ -40,10 +41,13 @@ NeighbourNumber::NeighbourNumber(Program& p, const StepScreen& s)
 void NeighbourNumber::newQuestion() {
   startQuestion();
   reseed();
-  n_ = draw(s_.drawCount, s_.drawFrom);
+  do n_ = draw(s_.drawCount, s_.drawFrom);
+  while (n_ > s_.drawMax);
   (*this)("Label2").caption = text(n_);
+  if (s_.upperLeft > 0) (*this)("Label12").caption = text(n_ + 2);
   if (s_.coloured) {
     frame::colour((*this)("Label2"), n_);
+    if (s_.upperLeft > 0) frame::colour((*this)("Label12"), n_ + 2);
     frame::colour((*this)("Text1"), n_ + s_.step, frame::OneText::Black);
   }
 }
