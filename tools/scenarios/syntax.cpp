@@ -42,7 +42,8 @@ bool isScreen(const Word& w, std::string& error) {
 }
 
 bool isControl(const Word& w, std::string& error) {
-  return !w.quoted && controlRef(w.text, false, error).has_value();
+  if (w.quoted) return fail(error, "a control is written FormN.Control, without quotes: \"" + w.text + "\"");
+  return controlRef(w.text, false, error).has_value();
 }
 
 bool isNumber(const Word& w, std::string& error) {
