@@ -39,6 +39,7 @@ struct Control {
   Colour foreColor = kWhite;
   Colour backColor = 0xC0E0FF;
   bool opaque = false;  // Label BackStyle 1
+  bool framed = false;  // Label BorderStyle 1: a thin border round the label
   Align align = Align::Left;
   bool visible = true;
   bool enabled = true;
@@ -76,6 +77,7 @@ struct Control {
   }
   Control& fore(Colour c) { foreColor = c; return *this; }
   Control& back(Colour c) { backColor = c; opaque = true; return *this; }
+  Control& thinBorder() { framed = true; return *this; }
   Control& centred() { align = Align::Centre; return *this; }
   Control& right() { align = Align::Right; return *this; }
   Control& tip(std::string t) { toolTip = std::move(t); return *this; }

@@ -24,12 +24,12 @@ Design designOf(const OrderScreen& s) {
   // The numbers come before the tray, so that a placed number lies in front of it.
   for (int i = 0; i < OrderNumbers::kSlots; ++i) {
     Control n = label(slotName(i), homeLeft(i), kHomeTop, 855, 855).withFont(36).centred().hand();
-    if (s.framedNumbers) n.border(kBlack, 1);
+    if (s.framedNumbers) n.thinBorder();
     c.push_back(n);
   }
   c.push_back(label("Label17", 120, 2520, 11535, 255).withCaption("CLICCA IN ORDINE SUI NUMERI")
                   .centred());
-  c.push_back(label("Label14", 720, 3720, 9975, 1215).border(kBlack, 1));
+  c.push_back(label("Label14", 720, 3720, 9975, 1215).thinBorder());
   c.push_back(label("Label15", 2880, 5040, 2415, 375).withCaption("RICOMINCIA").withFont(12)
                   .centred().hand());
   c.push_back(label("Label16", 6480, 5040, 2055, 375).withCaption("CONFERMA").withFont(12)
