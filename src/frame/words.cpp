@@ -20,4 +20,9 @@ void filterLetters(int& ch, std::string_view letters) {
     ch = 0;
 }
 
+void typeLetter(int& ch, std::string& box, std::string_view letters, std::string_view expected) {
+  filterLetters(ch, letters);
+  guardAnswer(box, std::string(expected), ch);
+}
+
 }  // namespace frame

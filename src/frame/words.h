@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "answer.h"
+
 namespace frame {
 
 // "ZERO" to "VENTI", capitals without accents; "" outside 0 to 20.
@@ -21,5 +23,17 @@ void filterLetters(int& ch, std::string_view letters);
 
 // A word is right only if it is exactly the expected one.
 inline bool wordIsRight(const std::string& box, std::string_view expected) { return box == expected; }
+
+// A word box's KeyPress: the letter filter, then the guard on the whole
+// word. A box that holds the right word refuses every key, Backspace
+// included; a box as long as the word that holds another word is emptied,
+// and the key, unless cancelled, starts a new word.
+void typeLetter(int& ch, std::string& box, std::string_view letters, std::string_view expected);
+
+// Confirming a word: right only if it is exactly the expected one, wrong
+// otherwise (an empty or half-typed word included). Nothing is completed.
+inline Verdict judgeWord(const std::string& box, std::string_view expected) {
+  return wordIsRight(box, expected) ? Verdict::Right : Verdict::Wrong;
+}
 
 }  // namespace frame
