@@ -1,16 +1,33 @@
-// Placeholder until the painter lands: a blank picture of the screen's size.
+// Snapshots of the scenario runner: the screen painted exactly as the desktop
+// program paints it, at a device pixel ratio of 1, with no display needed.
 #include "snapshot.h"
 
-#include <QImage>
+#include <QGuiApplication>
+#include <memory>
 
+#include "paint.h"
 #include "shell/program.h"
 
 namespace scenarios {
 
-bool writeSnapshot(const shell::Program&, const shell::Screen& screen, const std::string& path,
+namespace {
+
+// Fonts need a QGuiApplication; a runner without one gets an offscreen one.
+void ensureApplication() {
+  if (QGuiApplication::instance()) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "run-scenarios";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+bool writeSnapshot(const shell::Program& program, const shell::Screen& screen, const std::string& path,
                    std::string& error) {
-  QImage image(792, static_cast<int>(screen.height() / shell::kTwipsPerPixel), QImage::Format_RGB32);
-  image.fill(Qt::darkCyan);
+  ensureApplication();
+  const QImage image = paint::render(program, screen, 1.0);
   if (!image.save(QString::fromStdString(path), "PNG")) {
     error = "cannot write " + path;
     return false;
