@@ -1,0 +1,85 @@
+#include "desktop.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "paint/paint.h"
+
+namespace desktop {
+
+Desktop::Desktop() : platform_([this] { repaintAll(); }), program_(platform_) {}
+
+Desktop::~Desktop() {
+  for (auto& [n, w] : windows_) delete w;
+}
+
+void Desktop::start() {
+  input([](shell::Program& p) { p.start(); });
+  // The sound system may take a moment to open: not before the window shows.
+  QTimer::singleShot(0, [this] { platform_.openSound(); });
+}
+
+void Desktop::reportError(const char* what) { std::fprintf(stderr, "aritmetica: %s\n", what); }
+
+void Desktop::sync() {
+  if (quitting_) return;
+  if (program_.ended()) {
+    quitting_ = true;
+    for (auto& [n, w] : windows_) {
+      w->hide();
+      w->deleteLater();
+    }
+    windows_.clear();
+    QCoreApplication::quit();
+    return;
+  }
+  const auto loaded = program_.loaded();
+  // Windows whose screen is gone; deleted later, as one of them may be the
+  // window whose event is being handled right now.
+  for (auto it = windows_.begin(); it != windows_.end();) {
+    const bool stillLoaded = std::any_of(loaded.begin(), loaded.end(),
+                                         [&](auto* s) { return s->number() == it->first; });
+    if (stillLoaded) {
+      ++it;
+      continue;
+    }
+    it->second->hide();
+    it->second->deleteLater();
+    it = windows_.erase(it);
+  }
+  // Back to front, so that the active screen ends on top.
+  for (auto s = loaded.rbegin(); s != loaded.rend(); ++s) {
+    const int n = (*s)->number();
+    if (windows_.count(n)) continue;
+    auto* w = new ScreenWindow(*this, n);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      w->move(area.left() + std::max(0, (area.width() - w->width()) / 2),
+              area.top() + std::max(0, (area.height() - w->height()) / 2 - 20));
+    }
+    windows_[n] = w;
+    w->show();
+  }
+  const shell::Screen* active = program_.active();
+  const int activeNumber = active ? active->number() : 0;
+  if (activeNumber != active_ && windows_.count(activeNumber)) {
+    ScreenWindow* w = windows_[activeNumber];
+    w->raise();
+    w->activateWindow();
+  }
+  active_ = activeNumber;
+  for (auto& [n, w] : windows_) {
+    w->update();
+    w->updatePointer(w->mapFromGlobal(QCursor::pos()));
+  }
+}
+
+void Desktop::repaintAll() {
+  for (auto& [n, w] : windows_)
+    if (w->isVisible()) w->repaint();
+}
+
+}  // namespace desktop

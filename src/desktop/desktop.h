@@ -1,0 +1,49 @@
+// The desktop program: the Program with the real platform, one window per
+// loaded screen, and the synchronisation after every input (windows made
+// for screens just loaded, closed for screens unloaded, the active one in
+// front, all repainted; the application quits when the program has ended).
+#pragma once
+#include <map>
+#include <memory>
+
+#include "desktop_platform.h"
+#include "screen_window.h"
+#include "shell/program.h"
+
+namespace desktop {
+
+class Desktop {
+ public:
+  Desktop();
+  ~Desktop();
+
+  void start();
+  shell::Program& program() { return program_; }
+
+  // Runs one input on the Program, catching what a handler throws, then
+  // brings the windows in line with the model.
+  template <class F>
+  void input(F&& f) {
+    try {
+      f(program_);
+    } catch (const std::exception& e) {
+      reportError(e.what());
+    } catch (...) {
+      reportError("unknown error");
+    }
+    sync();
+  }
+
+ private:
+  void sync();
+  void repaintAll();
+  static void reportError(const char* what);
+
+  DesktopPlatform platform_;
+  shell::Program program_;
+  std::map<int, ScreenWindow*> windows_;
+  int active_ = 0;
+  bool quitting_ = false;
+};
+
+}  // namespace desktop

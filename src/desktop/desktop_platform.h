@@ -1,0 +1,46 @@
+// The real machine behind the screens: the warning chime through the sound
+// card (silently nothing without one), the sleep of the abacus animations
+// with the windows painted first, and our own random generator.
+#pragma once
+#include <QObject>
+#include <cstdint>
+#include <functional>
+
+#include "shell/platform.h"
+
+class QSoundEffect;
+
+namespace desktop {
+
+// A 64-bit xorshift* generator; reseeding mixes the time of day into it.
+class Random {
+ public:
+  explicit Random(std::uint64_t seed = 0x9E3779B97F4A7C15ull);
+  void mix(double secondsSinceMidnight);
+  double next();  // in [0, 1)
+
+ private:
+  std::uint64_t state_;
+};
+
+class DesktopPlatform : public shell::Platform {
+ public:
+  // repaint paints every window at once (called before each sleep).
+  explicit DesktopPlatform(std::function<void()> repaint);
+  ~DesktopPlatform() override;
+
+  // Opens the sound; done after the first window shows, as it may be slow.
+  void openSound();
+
+  void beep() override;
+  void sleep(int milliseconds) override;
+  void reseed() override;
+  double next() override { return random_.next(); }
+
+ private:
+  std::function<void()> repaint_;
+  QSoundEffect* sound_ = nullptr;
+  Random random_;
+};
+
+}  // namespace desktop
