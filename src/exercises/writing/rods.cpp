@@ -44,11 +44,12 @@ struct Rods {
 };
 
 Control rod(std::string name, double left, double top, double width, double height, Colour c) {
-  return label(std::move(name), left, top, width, height).back(c);
+  return label(std::move(name), left, top, width, height).back(c).thinBorder();
 }
 
 Control square(std::string name, double left, double side) {
-  return label(std::move(name), left, 3240, side, side).back(kWhite);
+  // Bordered, so that the squares of the help can be counted one by one.
+  return label(std::move(name), left, 3240, side, side).back(kWhite).thinBorder();
 }
 
 std::vector<Control> squaresAt(const std::vector<std::string>& names, const std::vector<double>& lefts,
@@ -70,8 +71,7 @@ Rods form27() {
       .within20 = false, .tens = 0,
       .rodLeft = 840, .rodTop = 2280, .unit = 855,
       // The rod of 0 is a thin grey bar.
-      .extraRods = {label("Label10", 840, 2400, 45, 735).withCaption("Label10").back(kButtonFace)
-                        .fore(kButtonText)},
+      .extraRods = {rod("Label10", 840, 2400, 45, 735, kButtonFace).withCaption("Label10").fore(kButtonText)},
       .rods = {"Label10", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8",
                "Label9"},
       .squares = squaresAt(kUnitSquareNames, {840, 1670, 2520, 3382, 4238, 5105, 5962, 6830, 7680}, 855),
