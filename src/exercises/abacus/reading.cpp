@@ -127,7 +127,7 @@ void AbacusReading::newQuestion() {
   (*this)("Label2").enabled = false;
   (*this)("Label4").enabled = false;
   for (const auto& c : scoreControls()) (*this)(c).visible = true;
-  score.tries = 0;
+  score.tries = pairTries_ = 0;
   words_.tries = 0;
   score.countQuestion();
   if (score.questions == 0) words_.right = 0;  // the 99th question restarts both scores
@@ -187,11 +187,11 @@ void AbacusReading::digitsKeyUp(int key) {
   if (!frame::isDigitKey(key)) return;
   // Every digit key is a try; the answer counts only if its two digits were
   // the first two typed. Past 3 the count no longer matters.
-  if (score.tries < 3) ++score.tries;
+  if (pairTries_ < 3) ++pairTries_;
   switch (frame::judgeFullLength(digits().text, digitsExpected_)) {
     case frame::Verdict::Right:
       showFace(frame::Face::Happy);
-      if (score.tries == 2) {
+      if (pairTries_ == 2) {
         score.countRight();
         (*this)("Label12").caption = text(score.right);
       }

@@ -52,6 +52,7 @@ class AbacusReading : public frame::Exercise {
   std::string digitsExpected_;   // E
   std::string wordExpected_;     // W
   frame::Score words_;           // its question count is the shared one in score
+  int pairTries_ = 0;            // within 20: digit keys typed for this question
 };
 
 }  // namespace abacus
