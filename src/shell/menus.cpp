@@ -25,9 +25,11 @@ class Menu : public Screen {
   }
 };
 
+// Entries long enough to wrap are given two lines where the next entry
+// leaves room for them.
 Control entry(const char* name, const char* caption, double left, double top, double width,
-              double points) {
-  return label(name, left, top, width, 375).withCaption(caption).withFont(points).hand();
+              double points, double height = 375) {
+  return label(name, left, top, width, height).withCaption(caption).withFont(points).hand();
 }
 
 class Form1 : public Menu {
@@ -96,9 +98,9 @@ class Form2 : public Menu {
                   hotspot("Label20", 1680, 7680, 855, 855, "ESCI"),
                   entry("Label21", "ordine crescente", 7080, 1560, 4095, 11.25),
                   entry("Label22", "ordine decrescente", 7080, 1920, 4095, 11.25),
-                  entry("Label23", "Trova il numero precedente e il numero seguente", 6240, 3720, 5535, 12.75),
+                  entry("Label23", "Trova il numero precedente e il numero seguente", 6240, 3720, 5535, 12.75, 720),
                   entry("Label24", "Addizioni e sottrazioni in riga", 6240, 6840, 5535, 12.75),
-                  entry("Label25", "Da 0 a 9 in cifre e in lettere con l'aiuto dei regoli", 600, 2880, 5535, 12.75),
+                  entry("Label25", "Da 0 a 9 in cifre e in lettere con l'aiuto dei regoli", 600, 2880, 5535, 12.75, 735),
                   label("Label26", 4440, 7560, 2895, 255).withCaption("TORNA A MENU PRINCIPALE")
                       .centred().hand(),
               }},
@@ -141,7 +143,7 @@ class Form24 : public Menu {
                       .withCaption(std::string(kFooter) + "  ").centred(),
                   entry("Label21", "ordine crescente", 6720, 1680, 4095, 11.25),
                   entry("Label22", "ordine decrescente", 6720, 2040, 4095, 11.25),
-                  entry("Label23", "Trova il numero precedente e il numero seguente", 5880, 4560, 5895, 12.75),
+                  entry("Label23", "Trova il numero precedente e il numero seguente", 5880, 4560, 5895, 12.75, 735),
                   entry("Label24", "Addizioni e sottrazioni in riga", 5880, 6960, 5895, 12.75),
                   label("Label25", 4560, 7560, 2895, 255).withCaption("VAI A MENU PRINCIPALE")
                       .centred().hand(),
