@@ -43,6 +43,15 @@ void DesktopPlatform::openSound() {
   sound_ = new QSoundEffect;
   sound_->setSource(QUrl("qrc:/sounds/beep.wav"));
   sound_->setVolume(0.8f);
+  // The first play of a fresh sound is not heard (it only opens the audio
+  // stream): play it once muted as soon as it is loaded, so that the first
+  // wrong answer already chimes.
+  QObject::connect(sound_, &QSoundEffect::statusChanged, sound_, [s = sound_] {
+    if (s->status() != QSoundEffect::Ready || s->property("primed").toBool()) return;
+    s->setProperty("primed", true);
+    s->setMuted(true);
+    s->play();
+  });
 }
 
 // Never queues: a beep while the last one still sounds starts it afresh, so a
@@ -50,6 +59,7 @@ void DesktopPlatform::openSound() {
 void DesktopPlatform::beep() {
   if (!sound_) openSound();
   if (sound_->isPlaying()) sound_->stop();
+  sound_->setMuted(false);
   sound_->play();
 }
 

@@ -53,6 +53,9 @@ void drawLabel(QPainter& p, const Control& c) {
   p.restore();
 }
 
+// The caret inverts what lies under it, so it shows on every box colour.
+QColor inverse(const QColor& c) { return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()); }
+
 // A one-line box with a sunken border; the caret sits after the text.
 void drawTextBox(QPainter& p, const Control& c, bool focused) {
   const QRectF r = pixels(c);
@@ -89,7 +92,7 @@ void drawTextBox(QPainter& p, const Control& c, bool focused) {
     const qreal caretTop = std::max(top, inside.top() + 1);
     const qreal caretBottom = std::min(top + metrics.height(), inside.bottom() - 1);
     p.fillRect(QRectF(caretX, caretTop, std::max<qreal>(2, f.pixelSize() / 40.0), caretBottom - caretTop),
-               Qt::black);
+               inverse(colour(c.backColor)));
   }
   p.restore();
 }
