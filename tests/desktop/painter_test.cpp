@@ -88,6 +88,16 @@ TEST_F(PainterTest, DisabledCaptionIsGreyNotWhite) {
   EXPECT_GT(countPixels(greyed, area, [](const QColor& c) { return c == QColor(128, 128, 128); }), 200);
 }
 
+TEST_F(PainterTest, CaptionThatMissesItsLineByAHairIsNotCutOff) {
+  // "TORNA A MENU20" in 9.75 pt bold comes out a pixel wider than its label.
+  Board& b = board({label("Label1", 1500, 1500, 1695, 255).withCaption("TORNA A MENU20").centred()});
+  const QRect area(90, 95, 140, 25);
+  const int tight = countPixels(render(40), area, white);
+  b("Label1").move(1500 - 600, 1500);
+  b("Label1").width = 1695 + 1200;
+  EXPECT_GE(tight, countPixels(render(40), area, white) * 95 / 100);
+}
+
 TEST_F(PainterTest, SolidBoxIsFilledAndOutlineBoxOnlyBordered) {
   Board& b = board({});
   b.box(1500, 1500, 1500, 1500, 0x0000FF, true);

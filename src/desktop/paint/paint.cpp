@@ -16,6 +16,7 @@ namespace {
 
 constexpr double kTwips = shell::kTwipsPerPixel;
 constexpr int kOutlineBoxBorder = 6;  // pixels: clearly unlike a solid rod
+constexpr double kNarrowerGlyphs = 0.03;
 
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
@@ -36,10 +37,20 @@ void drawLabel(QPainter& p, const Control& c) {
   if (c.opaque) p.fillRect(r, colour(c.backColor));
   if (c.caption.empty()) return;
   p.save();
-  p.setClipRect(r);
-  p.setFont(font(c.font));
-  const int flags = alignment(c.align) | Qt::AlignTop | Qt::TextWordWrap;
+  const QFont f = font(c.font);
+  p.setFont(f);
   const QString caption = QString::fromStdString(c.caption);
+  // The screens were laid out with a renderer whose glyphs come out a shade
+  // narrower: a caption that misses its line by a hair stays on one line,
+  // as it did there, instead of wrapping into a second line that is cut off.
+  int flags = alignment(c.align) | Qt::AlignTop | Qt::TextWordWrap;
+  QRectF clip = r;
+  const qreal overflow = QFontMetricsF(f).horizontalAdvance(caption) - r.width();
+  if (overflow > 0 && overflow <= std::max(2.0, r.width() * kNarrowerGlyphs) && !caption.contains('\n')) {
+    flags &= ~Qt::TextWordWrap;
+    clip.adjust(-overflow, 0, overflow, 0);
+  }
+  p.setClipRect(clip);
   if (c.enabled) {
     p.setPen(colour(c.foreColor));
     p.drawText(r, flags, caption);
