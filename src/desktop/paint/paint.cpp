@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kTwips = shell::kTwipsPerPixel;
 constexpr int kOutlineBoxBorder = 6;  // pixels: clearly unlike a solid rod
-constexpr double kNarrowerGlyphs = 0.03;
+constexpr double kNarrowerGlyphs = 0.01;
 
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
