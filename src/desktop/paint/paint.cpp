@@ -35,6 +35,13 @@ int alignment(shell::Align a) {
 void drawLabel(QPainter& p, const Control& c) {
   const QRectF r = pixels(c);
   if (c.opaque) p.fillRect(r, colour(c.backColor));
+  if (c.framed) {  // a thin single border, inside the label's rectangle
+    p.save();
+    p.setPen(QPen(colour(shell::kBlack), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.restore();
+  }
   if (c.caption.empty()) return;
   p.save();
   const QFont f = font(c.font);

@@ -54,11 +54,20 @@ QPoint hotSpot(Pointer p) {
 
 QColor colour(shell::Colour c) {
   if (shell::isSystemColour(c)) {
+    // The system colours the screens use, by their index, with the desktop's
+    // palette where there is one and the classic shades otherwise.
+    struct System { shell::Colour index; QPalette::ColorRole role; QColor fallback; };
+    static const System kSystem[] = {
+        {0x05, QPalette::Base, QColor(Qt::white)},             // window background
+        {0x08, QPalette::Text, QColor(Qt::black)},             // window text
+        {0x0F, QPalette::Button, QColor(0xF0, 0xF0, 0xF0)},    // button face
+        {0x10, QPalette::Dark, QColor(0xA0, 0xA0, 0xA0)},      // button shadow
+        {0x12, QPalette::ButtonText, QColor(Qt::black)},       // button text
+        {0x14, QPalette::Light, QColor(Qt::white)},            // button highlight
+    };
     const bool app = QGuiApplication::instance() != nullptr;
-    if (c == shell::kButtonFace)
-      return app ? QGuiApplication::palette().color(QPalette::Button) : QColor(0xF0, 0xF0, 0xF0);
-    if (c == shell::kButtonText)
-      return app ? QGuiApplication::palette().color(QPalette::ButtonText) : QColor(Qt::black);
+    for (const System& s : kSystem)
+      if ((c & 0xFF) == s.index) return app ? QGuiApplication::palette().color(s.role) : s.fallback;
     return QColor(Qt::black);
   }
   return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
