@@ -1,0 +1,74 @@
+// How long the busiest screens take to paint with Qt's software raster, and
+// how long a key press takes from the model to a repainted answer box.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "desktop/paint/paint.h"
+#include "shell/fake_platform.h"
+#include "shell/program.h"
+
+namespace {
+
+// A program on the fake platform, inside FormN after one question.
+struct Asked {
+  shell::FakePlatform platform;
+  shell::Program program{platform};
+  shell::Screen* screen = nullptr;
+
+  Asked(int number, const char* newQuestion) {
+    platform.fallBackTo(7);
+    program.start();
+    program.showOnly(number);
+    screen = &program.form(number);
+    const shell::Control& c = (*screen)(newQuestion);
+    program.mouseDown(number, shell::Button::Left, c.centreX(), c.centreY());
+    program.mouseUp(number, shell::Button::Left, c.centreX(), c.centreY());
+  }
+};
+
+void fullPaint(benchmark::State& state, int number, const char* newQuestion) {
+  Asked asked(number, newQuestion);
+  QImage image(paint::clientSize(*asked.screen), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    QPainter p(&image);
+    paint::paint(p, asked.program, *asked.screen);
+    p.end();
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK_CAPTURE(fullPaint, Form34, 34, "Label2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(fullPaint, Form26, 26, "Label17")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(fullPaint, Form18, 18, "Label1")->Unit(benchmark::kMillisecond);
+
+// A digit typed into "Numero seguente entro 10": KeyPress, KeyUp and the
+// judging in the model, then the paint of the window as the desktop does it.
+void keyToRepaintedBox(benchmark::State& state) {
+  Asked asked(14, "Label9");
+  const shell::Control& box = (*asked.screen)("Text1");
+  asked.program.mouseDown(14, shell::Button::Left, box.centreX(), box.centreY());
+  asked.program.mouseUp(14, shell::Button::Left, box.centreX(), box.centreY());
+  QImage image(paint::clientSize(*asked.screen), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    asked.program.key('5', 53);
+    QPainter p(&image);
+    p.setClipRect(paint::pixels(box).toAlignedRect());
+    paint::paint(p, asked.program, *asked.screen);
+    p.end();
+    asked.program.key(8, 8);  // Backspace, so that every round types into the same box
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(keyToRepaintedBox)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
