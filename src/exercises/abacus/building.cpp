@@ -22,8 +22,6 @@ std::string tensBead(int i) { return "Image" + std::to_string(14 + i); }  // Ima
 Design designOf(const BuildingScreen& s) {
   const double kZoneTop = 1320, kZoneHeight = 4575;
   std::vector<Control> cs{
-      label("Label3", s.instructionLeft, 480, s.instructionWidth, 1095).withCaption(s.instruction)
-          .withFont(18.75).centred(),
       label("Label8", 360, s.digitsTop, 1815, 1695).withFont(72).back(0xC0E0FF).fore(kButtonText)
           .centred(),
       label("Label7", s.wordsLeft, s.wordsTop, s.wordsWidth, 1335).withFont(48).back(0xC0E0FF)
@@ -44,6 +42,10 @@ Design designOf(const BuildingScreen& s) {
   if (s.within20) cs.push_back(label("Label14", 1320, 2880, 2175, 975));
   cs.push_back(label("Label4", s.unitsZoneLeft, kZoneTop, s.unitsZoneWidth, kZoneHeight));
   if (s.within20) cs.push_back(label("Label15", 9120, kZoneTop, 495, kZoneHeight));
+  // The instruction's box reaches down over the top of the spikes: it lies
+  // behind the drop zones, so a bead dropped there still lands on the spike.
+  cs.push_back(label("Label3", s.instructionLeft, 480, s.instructionWidth, 1095)
+                   .withCaption(s.instruction).withFont(18.75).centred());
   cs.push_back(label("Label6", s.confirmLeft, s.confirmTop, 2055, s.confirmHeight)
                    .withCaption(s.confirmCaption).withFont(14.25).centred().hand());
   cs.push_back(label("Label10", s.exactLeft, 6720, 1335, 375).withCaption("ESATTI:").withFont(14.25));
