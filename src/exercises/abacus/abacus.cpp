@@ -24,7 +24,8 @@ Control spikeLabel(std::string name, std::string caption, double left, double to
 Control shapeBead(std::string name, const Abacus& a, const Spike& s, int slot, bool red) {
   Control c = shape(std::move(name), 3, s.beadLeft(), a.slotTop(slot), kShapeBead, kShapeBead);
   c.filled = true;
-  if (red) c.backColor = kRed;
+  // A tens bead is filled red; the shape's own fill pattern stays transparent.
+  if (red) c.backColor = c.fillColor = kRed;
   return c;
 }
 
