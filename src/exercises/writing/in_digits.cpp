@@ -53,7 +53,7 @@ Design designOf(const InDigits& s) {
       fixedText("Label3", "SCRIVI IN CIFRE IL NUMERO DATO", 18.75, 240, 840, 11415, 1095).centred(),
       label("Label4", s.wordLeft, 2400, s.wordWidth, 1335).withFont(48).back(0xC0E0FF)
           .fore(kButtonText).centred(),
-      textBox("Text1", 7920, 2160, 1815, 1695).withFont(72).back(s.answerBack).fore(kBlack)
+      textBox("Text1", 7920, 2160, 1815, 1695).withFont(72).back(s.answerBack).fore(kButtonText)
           .chalk().tab(9),
   };
   auto score = scoreLine({.esatti = {"Label10", 2040, 5760}, .right = {"Label12", 3480, 5520},
