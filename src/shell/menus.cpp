@@ -28,7 +28,7 @@ class Menu : public Screen {
 // Entries long enough to wrap are given two lines where the next entry
 // leaves room for them.
 Control entry(const char* name, const char* caption, double left, double top, double width,
-              double points, double height = 375) {
+              double points, double height = 360) {
   return label(name, left, top, width, height).withCaption(caption).withFont(points).hand();
 }
 
@@ -84,7 +84,7 @@ class Form2 : public Menu {
                   entry("Label7", "Scrittura dei numeri in cifre", 600, 6120, 5535, 12.75),
                   entry("Label8", "Confronto con   <   =  >", 600, 6720, 5535, 12.75),
                   entry("Label9", "La linea dei numeri entro 9", 600, 7200, 5535, 12.75),
-                  label("Label10", 6240, 1200, 3000, 375).withCaption("Ordina i numeri:").withFont(12.75),
+                  label("Label10", 6240, 1200, 3000, 360).withCaption("Ordina i numeri:").withFont(12.75),
                   entry("Label11", "Trova il numero successivo", 6240, 2280, 5535, 12.75),
                   entry("Label12", "Trova il numero precedente", 6240, 2760, 5535, 12.75),
                   entry("Label13", "Trova il numero in mezzo", 6240, 3240, 5535, 12.75),
@@ -121,11 +121,11 @@ class Form24 : public Menu {
               {
                   label("Label1", 240, 480, 11415, 855).withCaption("Operazioni varie entro il 20")
                       .withFont(27.75).centred(),
-                  label("Label2", 720, 1320, 3000, 375).withCaption("FORMA LA DECINA:").withFont(12.75),
+                  label("Label2", 720, 1320, 3000, 360).withCaption("FORMA LA DECINA:").withFont(12.75),
                   entry("Label3", "Con i regoli", 1680, 1680, 3000, 11.25),
                   entry("Label4", "Sull'abaco", 1680, 2040, 3000, 11.25),
                   hotspot("Label5", 1800, 7800, 615, 615, "ESCI"),
-                  label("Label6", 720, 2520, 3000, 375).withCaption("DAL 10 AL 20:").withFont(12.75),
+                  label("Label6", 720, 2520, 3000, 360).withCaption("DAL 10 AL 20:").withFont(12.75),
                   entry("Label7", "Sull'abaco", 1680, 3240, 3000, 11.25),
                   entry("Label8", "Con i regoli", 1680, 2880, 3000, 11.25),
                   entry("Label9", "Dal numero in lettere e in cifre all'abaco", 840, 3720, 4935, 11.25),
@@ -134,7 +134,7 @@ class Form24 : public Menu {
                   entry("Label12", "Confronto", 840, 5880, 4935, 11.25),
                   entry("Label13", "La linea dei numeri entro 20", 840, 6240, 4935, 11.25),
                   entry("Label14", "Trova il numero successivo", 5880, 2760, 5895, 12.75),
-                  label("Label15", 5880, 1320, 3000, 375).withCaption("Ordina i numeri:").withFont(12.75),
+                  label("Label15", 5880, 1320, 3000, 360).withCaption("Ordina i numeri:").withFont(12.75),
                   entry("Label16", "Trova il numero precedente", 5880, 3360, 5895, 12.75),
                   entry("Label17", "Trova il numero in mezzo", 5880, 3960, 5895, 12.75),
                   entry("Label18", "Sottrazioni in riga", 5880, 6240, 5895, 12.75),
