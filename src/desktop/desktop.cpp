@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <cstdio>
 
 #include "paint/paint.h"
@@ -18,8 +17,7 @@ Desktop::~Desktop() {
 
 void Desktop::start() {
   input([](shell::Program& p) { p.start(); });
-  // The sound system may take a moment to open: not before the window shows.
-  QTimer::singleShot(0, [this] { platform_.openSound(); });
+  started_ = true;
 }
 
 void Desktop::reportError(const char* what) { std::fprintf(stderr, "aritmetica: %s\n", what); }

@@ -21,9 +21,12 @@ class Desktop {
   shell::Program& program() { return program_; }
 
   // Runs one input on the Program, catching what a handler throws, then
-  // brings the windows in line with the model.
+  // brings the windows in line with the model. The sound opens with the
+  // child's first input, long before an answer can beep, so that the title
+  // window opens without it.
   template <class F>
   void input(F&& f) {
+    if (started_) platform_.openSound();
     try {
       f(program_);
     } catch (const std::exception& e) {
@@ -44,6 +47,7 @@ class Desktop {
   std::map<int, ScreenWindow*> windows_;
   int active_ = 0;
   bool quitting_ = false;
+  bool started_ = false;
 };
 
 }  // namespace desktop
