@@ -14,8 +14,13 @@ once() {
   start=$(date +%s%N)
   "$1" >/dev/null 2>&1 &
   pid=$!
-  xdotool search --sync --onlyvisible --pid $pid >/dev/null 2>&1 ||
-    timeout 10 xdotool search --sync --onlyvisible --name "Aritmetica cl. I$" >/dev/null
+  # Poll for the mapped window every few milliseconds (xdotool's own --sync
+  # looks only twice a second).
+  tries=0
+  until xdotool search --onlyvisible --pid $pid >/dev/null 2>&1; do
+    tries=$((tries + 1)); [ $tries -gt 2000 ] && break
+    sleep 0.002
+  done
   end=$(date +%s%N)
   sleep 0.5  # let the first paint finish before reading the peak
   hwm=$(awk '/VmHWM/ {print $2}' /proc/$pid/status)
