@@ -1,9 +1,11 @@
 #include "desktop_platform.h"
 
-#include <QSoundEffect>
+#include "chime/chime.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QThread>
 #include <QTime>
-#include <QUrl>
 #include <bit>
 
 namespace desktop {
@@ -36,31 +38,29 @@ double Random::next() {
 
 DesktopPlatform::DesktopPlatform(std::function<void()> repaint) : repaint_(std::move(repaint)) {}
 
-DesktopPlatform::~DesktopPlatform() { delete sound_; }
+DesktopPlatform::~DesktopPlatform() = default;
 
+// The chime module stands beside the program in the build tree, and in
+// lib/aritmetica/chime beside bin once installed. Without it the program is silent.
 void DesktopPlatform::openSound() {
-  if (sound_) return;
-  sound_ = new QSoundEffect;
-  sound_->setSource(QUrl("qrc:/sounds/beep.wav"));
-  sound_->setVolume(0.8f);
-  // The first play of a fresh sound is not heard (it only opens the audio
-  // stream): play it once muted as soon as it is loaded, so that the first
-  // wrong answer already chimes.
-  QObject::connect(sound_, &QSoundEffect::statusChanged, sound_, [s = sound_] {
-    if (s->status() != QSoundEffect::Ready || s->property("primed").toBool()) return;
-    s->setProperty("primed", true);
-    s->setMuted(true);
-    s->play();
-  });
+  if (soundOpened_) return;
+  soundOpened_ = true;
+  const QString dir = QCoreApplication::applicationDirPath();
+  for (const QString& path : {dir + "/aritmetica-chime.so", dir + "/../lib/aritmetica/chime/aritmetica-chime.so"}) {
+    QLibrary module(path);
+    auto open = reinterpret_cast<ChimeOpen>(module.resolve(ARITMETICA_CHIME_OPEN));
+    play_ = reinterpret_cast<ChimePlay>(module.resolve(ARITMETICA_CHIME_PLAY));
+    if (open && play_) {
+      chime_ = open();
+      return;
+    }
+  }
+  play_ = nullptr;
 }
 
-// Never queues: a beep while the last one still sounds starts it afresh, so a
-// child hammering keys hears at most one chime at a time.
 void DesktopPlatform::beep() {
-  if (!sound_) openSound();
-  if (sound_->isPlaying()) sound_->stop();
-  sound_->setMuted(false);
-  sound_->play();
+  openSound();
+  if (play_ && chime_) play_(chime_);
 }
 
 void DesktopPlatform::sleep(int milliseconds) {

@@ -8,8 +8,6 @@
 
 #include "shell/platform.h"
 
-class QSoundEffect;
-
 namespace desktop {
 
 // A 64-bit xorshift* generator; reseeding mixes the time of day into it.
@@ -29,7 +27,7 @@ class DesktopPlatform : public shell::Platform {
   explicit DesktopPlatform(std::function<void()> repaint);
   ~DesktopPlatform() override;
 
-  // Opens the sound; done after the first window shows, as it may be slow.
+  // Loads the chime module and opens the sound (once; at the first input).
   void openSound();
 
   void beep() override;
@@ -39,7 +37,9 @@ class DesktopPlatform : public shell::Platform {
 
  private:
   std::function<void()> repaint_;
-  QSoundEffect* sound_ = nullptr;
+  bool soundOpened_ = false;
+  void* chime_ = nullptr;
+  void (*play_)(void*) = nullptr;
   Random random_;
 };
 
