@@ -4,9 +4,18 @@ namespace frame {
 
 using namespace shell;
 
+std::vector<Control> faces(double left, double top, FrontFace front, const FaceNames& names) {
+  std::vector<Control> f{
+      image(names.neutral, Picture::FaceNeutral, left, top, 1200, 1185),
+      image(names.happy, Picture::FaceHappy, left, top, 1200, 1185),
+      image(names.sad, Picture::FaceSad, left, top, 1215, 1215),
+  };
+  if (front == FrontFace::Sad) std::swap(f[0], f[2]);
+  return f;
+}
+
 std::vector<Control> standardFrame(const StandardLayout& l) {
-  const double faceLeft = 7200, faceTop = 5760;
-  return {
+  std::vector<Control> rows{
       label("Label1", 240, 600, 11535, 615).withCaption(l.instruction).withFont(18.75).centred(),
       label("Label3", 1440, 6240, 1335, 375).withCaption("ESATTI").withFont(14.25),
       label("Label4", l.rightDisplayLeft, 6000, 735, 495).withCaption(l.rightDisplay).withFont(24),
@@ -22,10 +31,10 @@ std::vector<Control> standardFrame(const StandardLayout& l) {
       label("Label15", 7560, 7440, 1815, 255)
           .withCaption(l.within20 ? "TORNA A MENU20" : "TORNA A MENU10")
           .hand(),
-      image("Image1", Picture::FaceNeutral, faceLeft, faceTop, 1200, 1185),
-      image("Image2", Picture::FaceHappy, faceLeft, faceTop, 1200, 1185),
-      image("Image3", Picture::FaceSad, faceLeft, faceTop, 1215, 1215),
   };
+  auto f = faces(7200, 5760);
+  rows.insert(rows.end(), f.begin(), f.end());
+  return rows;
 }
 
 Control numberBox(std::string name, double left, double top, Colour text) {

@@ -4,6 +4,7 @@
 // and the footer. Screens built on it add or change rows as data.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/control.h"
@@ -24,6 +25,16 @@ struct StandardLayout {
 // Label1, Label3, Label4, Label6, Label7, Label8, Label9, Label10, Label11,
 // Label14, Label15, Image1 (front), Image2, Image3, in design order.
 std::vector<shell::Control> standardFrame(const StandardLayout& l);
+
+// The neutral, happy and sad faces stacked at one place, in design order.
+// On most screens the neutral face lies in front; on some the sad face
+// does, then the happy one, then the neutral one.
+enum class FrontFace { Neutral, Sad };
+struct FaceNames {
+  std::string neutral = "Image1", happy = "Image2", sad = "Image3";
+};
+std::vector<shell::Control> faces(double left, double top, FrontFace front = FrontFace::Neutral,
+                                  const FaceNames& names = {});
 
 // A 2175 x 2295 box with a 90 pt number: Label2 or Text1 on these screens.
 shell::Control numberBox(std::string name, double left, double top, shell::Colour text);

@@ -54,9 +54,7 @@ Design designOf(const BuildingScreen& s) {
   cs.push_back(label("Label20", 2880, 6600, 495, 495).withCaption("SU").withFont(18));
   cs.push_back(label("Label22", 3720, 6480, 855, 675).withFont(26.25).right());
   cs.push_back(label("Label13", 1680, 6960, 615, 615).withFont(24).right());
-  cs.push_back(image("Image1", Picture::FaceNeutral, s.faceLeft, 6720, 1200, 1185));
-  cs.push_back(image("Image2", Picture::FaceHappy, s.faceLeft, 6720, 1200, 1185));
-  cs.push_back(image("Image3", Picture::FaceSad, s.faceLeft, 6720, 1215, 1215));
+  for (Control& f : frame::faces(s.faceLeft, 6720)) cs.push_back(std::move(f));
   cs.push_back(hotspot("Label2", 480, 7680, 975, 855, "DAMMI IL NUMERO"));
   cs.push_back(hotspot("Label1", 1800, 7800, 615, 735, "ESCI"));
   cs.push_back(label(s.menuReturn, s.menuReturnLeft, s.returnTop, 1815, 255)

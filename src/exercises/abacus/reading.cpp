@@ -43,10 +43,7 @@ Design designOf(const ReadingScreen& s) {
       label("Label9", 9360, 6000, 615, 615).withFont(24).right(),
   };
   if (s.thirdSpare) cs.push_back(label("Label19", 10800, 6000, 870, 615).withFont(26.25).right());
-  // The sad face lies in front, the neutral one behind.
-  cs.push_back(image("Image3", Picture::FaceSad, kFaceLeft, kFaceTop, 1215, 1215));
-  cs.push_back(image("Image2", Picture::FaceHappy, kFaceLeft, kFaceTop, 1200, 1185));
-  cs.push_back(image("Image1", Picture::FaceNeutral, kFaceLeft, kFaceTop, 1200, 1185));
+  for (Control& f : frame::faces(kFaceLeft, kFaceTop, frame::FrontFace::Sad)) cs.push_back(std::move(f));
   cs.push_back(hotspot("Label2", 480, 7680, 975, 855, s.newQuestionTip));
   cs.push_back(hotspot("Label1", 1800, 7800, 615, 735, "ESCI"));
   cs.push_back(label(s.menuReturn, s.menuReturnLeft, s.returnTop, 1815, 255)

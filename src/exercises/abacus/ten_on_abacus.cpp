@@ -57,9 +57,8 @@ Design tenDesign() {
   cs.push_back(label("Label20", 9120, 6000, 495, 495).withCaption("SU").withFont(18));
   cs.push_back(label("Label22", 9480, 5880, 855, 675).withFont(26.25).right());
   cs.push_back(label("Label13", 7680, 6480, 615, 615).withFont(24).right());
-  cs.push_back(image("Image13", Picture::FaceNeutral, 9720, 3120, 1200, 1185));
-  cs.push_back(image("Image12", Picture::FaceHappy, 9720, 3120, 1200, 1185));
-  cs.push_back(image("Image11", Picture::FaceSad, 9720, 3120, 1215, 1215));
+  for (Control& f : frame::faces(9720, 3120, frame::FrontFace::Neutral, {"Image13", "Image12", "Image11"}))
+    cs.push_back(std::move(f));
   cs.push_back(hotspot("Label17", 600, 7680, 855, 855, "DAMMI LE UNITÀ"));
   cs.push_back(hotspot("Label18", 1800, 7680, 615, 855, "ESCI"));
   cs.push_back(label("Label28", 7200, 7440, 1815, 255).withCaption("TORNA A MENU20").hand());

@@ -40,9 +40,7 @@ Design designOf(const OrderScreen& s) {
   c.push_back(label("Label21", 2880, 6600, 855, 495).withFont(24));
   c.push_back(label("Label22", 4320, 6240, 495, 495).withCaption("SU").withFont(18).centred());
   c.push_back(label("Label23", 4800, 6120, 975, 495).withFont(26.25).centred());
-  c.push_back(image("Image1", Picture::FaceNeutral, faceLeft, faceTop, 1200, 1185));
-  c.push_back(image("Image2", Picture::FaceHappy, faceLeft, faceTop, 1200, 1185));
-  c.push_back(image("Image3", Picture::FaceSad, faceLeft, faceTop, 1215, 1215));
+  for (Control& f : frame::faces(faceLeft, faceTop)) c.push_back(std::move(f));
   c.push_back(hotspot("Label12", 480, 7800, 975, 735, "DAMMI I NUMERI"));
   c.push_back(hotspot("Label11", 1800, 7800, 615, 735, "ESCI"));
   c.push_back(label("Label25", 3480, 7560, 2895, 255)

@@ -17,16 +17,6 @@ std::vector<Control> scoreLine(const ScoreLine& s) {
   };
 }
 
-std::vector<Control> faces(double left, double top, FrontFace front) {
-  std::vector<Control> f{
-      image("Image1", Picture::FaceNeutral, left, top, 1200, 1185),
-      image("Image2", Picture::FaceHappy, left, top, 1200, 1185),
-      image("Image3", Picture::FaceSad, left, top, 1215, 1215),
-  };
-  if (front == FrontFace::Sad) std::swap(f[0], f[2]);
-  return f;
-}
-
 Control mainMenuLabel(std::string name, double left, double top) {
   return label(std::move(name), left, top, 2895, 255).withCaption("VAI A MENU PRINCIPALE").hand();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/standard_layout.h"
 #include "shell/control.h"
 
 namespace writing {
@@ -23,10 +24,8 @@ struct ScoreLine {
 
 std::vector<shell::Control> scoreLine(const ScoreLine& s);
 
-// Neutral, happy and sad face at one place. On most screens the neutral face
-// lies in front; on some the sad face does, then the happy, then the neutral.
-enum class FrontFace { Neutral, Sad };
-std::vector<shell::Control> faces(double left, double top, FrontFace front);
+using frame::faces;
+using frame::FrontFace;
 
 // "VAI A MENU PRINCIPALE" and "TORNA A MENU10" / "TORNA A MENU20".
 shell::Control mainMenuLabel(std::string name, double left, double top);
