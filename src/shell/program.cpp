@@ -136,15 +136,9 @@ template <class F>
 void Program::input(F&& f) {
   if (ended_) return;
   try {
-    ++depth_;
     f();
-    if (depth_ == 1) drainTabs();
-    --depth_;
+    drainTabs();
   } catch (ProgramEnded&) {
-    depth_ = 0;
-  } catch (...) {
-    depth_ = 0;
-    throw;
   }
   if (zorder_.empty()) ended_ = true;
 }

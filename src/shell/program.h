@@ -84,7 +84,6 @@ class Program {
   std::vector<int> zorder_;  // loaded screens, active first
   bool ended_ = false;
   int pendingTabs_ = 0;
-  int depth_ = 0;
 
   struct Press { int screen; std::string control; Button button; };
   std::optional<Press> press_;
