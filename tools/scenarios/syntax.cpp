@@ -1,7 +1,9 @@
 #include "syntax.h"
 
 #include <charconv>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <set>
 
 #include "shell/fake_platform.h"
@@ -157,8 +159,19 @@ std::optional<double> number(const std::string& word) {
     return static_cast<double>(v);
   }
   double v = 0;
+#if defined(__cpp_lib_to_chars)
   auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
   if (ec != std::errc() || ptr != word.data() + word.size() || !std::isfinite(v)) return std::nullopt;
+#else
+  // A library without from_chars for reals (emscripten's): strtod, refused
+  // where from_chars would refuse (leading blank or sign, hexadecimal).
+  if (word.front() == '+' || std::isspace(static_cast<unsigned char>(word.front())) ||
+      word.find_first_of("xX") != std::string::npos)
+    return std::nullopt;
+  char* end = nullptr;
+  v = std::strtod(word.c_str(), &end);
+  if (end != word.c_str() + word.size() || !std::isfinite(v)) return std::nullopt;
+#endif
   return v;
 }
 
