@@ -1,0 +1,84 @@
+#include "canvas.h"
+
+#include <emscripten.h>
+
+#include <type_traits>
+
+#include "draw/record.h"
+
+// The page's side of each command is in site/canvas.js (Canvas.*).
+EM_JS(double, js_advance, (const char* font, const char* text),
+      { return aritmetica.canvas.advance(UTF8ToString(font), UTF8ToString(text)); });
+EM_JS(double, js_metric, (const char* font, int which),
+      { return aritmetica.canvas.metric(UTF8ToString(font), which); });
+EM_JS(void, js_begin, (double w, double h), { aritmetica.canvas.begin(w, h); });
+EM_JS(void, js_fill, (int figure, double x, double y, double w, double h, int rgb, double radius),
+      { aritmetica.canvas.fill(figure, x, y, w, h, rgb, radius); });
+EM_JS(void, js_stroke,
+      (int figure, double x, double y, double w, double h, int rgb, double width, double radius, int dotted),
+      { aritmetica.canvas.stroke(figure, x, y, w, h, rgb, width, radius, dotted); });
+EM_JS(void, js_segment, (double x1, double y1, double x2, double y2, int rgb, double width),
+      { aritmetica.canvas.segment(x1, y1, x2, y2, rgb, width); });
+EM_JS(void, js_image, (const char* name, double x, double y, double w, double h),
+      { aritmetica.canvas.image(UTF8ToString(name), x, y, w, h); });
+EM_JS(void, js_text, (const char* font, int rgb, double x, double baseline, const char* text),
+      { aritmetica.canvas.text(UTF8ToString(font), rgb, x, baseline, UTF8ToString(text)); });
+EM_JS(void, js_clip, (double x, double y, double w, double h), { aritmetica.canvas.clip(x, y, w, h); });
+EM_JS(void, js_unclip, (), { aritmetica.canvas.unclip(); });
+
+namespace web {
+
+std::string cssFont(const draw::FontSpec& f) {
+  return std::string(f.bold ? "bold " : "") + std::to_string(f.pixelSize) + "px " +
+         (f.family == draw::Family::Serif ? "\"Liberation Serif\"" : "\"Liberation Sans\"");
+}
+
+double CanvasMeasure::advance(const draw::FontSpec& font, std::string_view utf8) const {
+  const std::string css = cssFont(font);
+  std::string key = css + '\n';
+  key += utf8;
+  auto it = advances_.find(key);
+  if (it == advances_.end())
+    it = advances_.emplace(key, js_advance(css.c_str(), std::string(utf8).c_str())).first;
+  return it->second;
+}
+
+draw::LineMetrics CanvasMeasure::metrics(const draw::FontSpec& font) const {
+  const std::string css = cssFont(font);
+  auto it = metrics_.find(css);
+  if (it == metrics_.end()) {
+    const draw::LineMetrics m{js_metric(css.c_str(), 0), js_metric(css.c_str(), 1), js_metric(css.c_str(), 2)};
+    it = metrics_.emplace(css, m).first;
+  }
+  return it->second;
+}
+
+namespace {
+
+struct Replay {
+  void operator()(const draw::Fill& f) {
+    js_fill(int(f.figure), f.rect.x, f.rect.y, f.rect.w, f.rect.h, int(f.colour), f.radius);
+  }
+  void operator()(const draw::Stroke& s) {
+    js_stroke(int(s.figure), s.rect.x, s.rect.y, s.rect.w, s.rect.h, int(s.colour), s.width, s.radius, s.dotted);
+  }
+  void operator()(const draw::Segment& s) { js_segment(s.x1, s.y1, s.x2, s.y2, int(s.colour), s.width); }
+  void operator()(const draw::Image& i) {
+    if (const char* name = draw::pictureName(i.picture)) js_image(name, i.rect.x, i.rect.y, i.rect.w, i.rect.h);
+  }
+  void operator()(const draw::Text& t) {
+    js_text(cssFont(t.font).c_str(), int(t.colour), t.x, t.baseline, t.text.c_str());
+  }
+  void operator()(const draw::Clip& c) { js_clip(c.rect.x, c.rect.y, c.rect.w, c.rect.h); }
+  void operator()(const draw::Unclip&) { js_unclip(); }
+};
+
+}  // namespace
+
+void replay(const draw::Drawing& drawing, double width, double height) {
+  js_begin(width, height);
+  Replay r;
+  for (const draw::Command& c : drawing) std::visit(r, c);
+}
+
+}  // namespace web

@@ -1,0 +1,177 @@
+#include "page.h"
+
+#include <emscripten.h>
+
+#include <cstring>
+
+#include "canvas.h"
+#include "draw/record.h"
+
+EM_JS(void, js_chime, (), { aritmetica.chime(); });
+EM_JS(void, js_screen, (double height, const char* caption), { aritmetica.screen(height, UTF8ToString(caption)); });
+EM_JS(void, js_ended, (), { aritmetica.ended(); });
+EM_JS(double, js_now, (), { return Date.now(); });
+
+namespace web {
+
+namespace {
+
+std::uint64_t splitMix(std::uint64_t x) {
+  x += 0x9E3779B97F4A7C15ull;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+  return x ^ (x >> 31);
+}
+
+const CanvasMeasure& measure() {
+  static const CanvasMeasure m;
+  return m;
+}
+
+}  // namespace
+
+void WebPlatform::beep() { js_chime(); }
+
+// The picture of the moment stays on the board while the program waits, as
+// on the desktop; the browser shows it while the handler is suspended.
+void WebPlatform::sleep(int milliseconds) {
+  page().paint();
+  emscripten_sleep(static_cast<unsigned>(std::max(milliseconds, 0)));
+}
+
+void WebPlatform::reseed() {
+  const double ms = js_now();
+  const double secondsSinceMidnight = double(std::uint64_t(ms / 1000) % 86400);
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+  state_ = splitMix(state_ ^ bits ^ std::uint64_t(ms));
+}
+
+double WebPlatform::next() {
+  if (!queued.empty()) {
+    const double r = queued.front();
+    queued.pop_front();
+    return r;
+  }
+  state_ = splitMix(state_);
+  return double(state_ >> 11) * 0x1.0p-53;
+}
+
+Page& page() {
+  static Page p;
+  return p;
+}
+
+void Page::restart() {
+  program = std::make_unique<shell::Program>(platform);
+  program->start();
+}
+
+void Page::paint() {
+  if (!program || program->ended()) return js_ended();
+  const shell::Screen* s = program->active();
+  if (!s) return js_ended();
+  const draw::Rect client = draw::clientRect(*s);
+  js_screen(client.h, s->caption().c_str());
+  replay(draw::record(*program, *s, measure()), client.w, client.h);
+}
+
+}  // namespace web
+
+// The page's entry points. Positions are client twips of the screen shown.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void aritmetica_start() {
+  web::page().restart();
+  web::page().paint();
+}
+
+EMSCRIPTEN_KEEPALIVE void aritmetica_paint() { web::page().paint(); }
+
+EMSCRIPTEN_KEEPALIVE int aritmetica_ended() {
+  auto& p = web::page();
+  return !p.program || p.program->ended();
+}
+
+// kind 0 press, 1 release, 2 move; button 1 left, 2 right, 4 middle.
+EMSCRIPTEN_KEEPALIVE void aritmetica_mouse(int kind, int button, double x, double y, int shift) {
+  auto& p = web::page();
+  if (aritmetica_ended()) return;
+  const auto b = static_cast<shell::Button>(button);
+  if (kind == 0) {
+    if (shell::Screen* s = p.program->active()) p.pressScreen = s->number();
+    p.program->mouseDown(p.pressScreen, b, x, y, shift);
+  } else if (kind == 1) {
+    p.program->mouseUp(p.pressScreen, b, x, y, shift);
+  } else {
+    const bool dragging = p.program->dragging().has_value();
+    if (shell::Screen* s = p.program->active()) p.program->mouseMove(s->number(), x, y);
+    if (!dragging) return;  // nothing on the board follows the pointer
+  }
+  p.paint();
+}
+
+EMSCRIPTEN_KEEPALIVE void aritmetica_key(int character, int keyCode, int shift) {
+  auto& p = web::page();
+  if (aritmetica_ended()) return;
+  p.program->key(character, keyCode, shift);
+  p.paint();
+}
+
+EMSCRIPTEN_KEEPALIVE void aritmetica_tab() {
+  auto& p = web::page();
+  if (aritmetica_ended()) return;
+  p.program->tab();
+  p.paint();
+}
+
+// What the pointer shows over (x, y): 0 arrow, 1 hand, 2 chalk, 3 grab.
+EMSCRIPTEN_KEEPALIVE int aritmetica_pointer(double x, double y) {
+  auto& p = web::page();
+  shell::Screen* s = aritmetica_ended() ? nullptr : p.program->active();
+  const shell::Control* c = s ? s->hit(x, y) : nullptr;
+  return c ? int(c->pointer) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_tooltip(double x, double y) {
+  auto& p = web::page();
+  shell::Screen* s = aritmetica_ended() ? nullptr : p.program->active();
+  const shell::Control* c = s ? s->hit(x, y) : nullptr;
+  return c ? c->toolTip.c_str() : "";
+}
+
+// Whether (x, y) lies on the text box that has the focus: a tap there is
+// where the device's own keyboard is wanted.
+EMSCRIPTEN_KEEPALIVE int aritmetica_on_focused_box(double x, double y) {
+  auto& p = web::page();
+  if (aritmetica_ended()) return 0;
+  const shell::Control* c = p.program->focus();
+  return c && c->visible && c->enabled && c->contains(x, y);
+}
+
+// A picture's file name (1 to 10, the program's pictures), and a pointer's
+// picture and hot spot (1 hand, 2 chalk, 3 grab) as a CSS cursor.
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_picture(int n) {
+  const char* name = draw::pictureName(static_cast<shell::Picture>(n));
+  return name ? name : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_cursor(int pointer) {
+  static std::string css;
+  const auto p = static_cast<shell::Pointer>(pointer);
+  const char* name = draw::pictureName(draw::pointerPicture(p));
+  if (!name) return "default";
+  const draw::Point h = draw::hotSpot(p);
+  css = std::string("url(pictures/") + name + ".png) " + std::to_string(h.x) + " " + std::to_string(h.y) +
+        ", pointer";
+  return css.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_run(const char* lines) {
+  static std::string error;
+  error = web::runCommands(web::page(), lines);
+  web::page().paint();
+  return error.c_str();
+}
+
+}  // extern "C"

@@ -1,0 +1,47 @@
+// The browser edition's program: one Program on the web platform, the
+// input the page forwards to it, and the repaint after each input. The page
+// (site/app.js) calls the functions of page.cpp; while a handler sleeps it
+// holds further input back, so that input is handled afterwards, in order.
+#pragma once
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "shell/platform.h"
+#include "shell/program.h"
+
+namespace web {
+
+// Chime through Web Audio, sleeps that paint first and then yield to the
+// browser, and a generator that returns queued reals first (the page's test
+// hook queues them, as the scenario command `random` does).
+class WebPlatform : public shell::Platform {
+ public:
+  void beep() override;
+  void sleep(int milliseconds) override;
+  void reseed() override;
+  double next() override;
+
+  std::deque<double> queued;
+
+ private:
+  std::uint64_t state_ = 0;
+};
+
+struct Page {
+  WebPlatform platform;
+  std::unique_ptr<shell::Program> program;
+  int pressScreen = 0;  // the screen a press began on gets its move and release
+
+  void restart();
+  void paint();
+};
+
+Page& page();
+
+// Runs scenario input commands (show, random, click, press, release, move,
+// drag, type, keypad, key, close) on the page's program; returns the first
+// error, or "" when every line ran.
+std::string runCommands(Page& page, const std::string& lines);
+
+}  // namespace web
