@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 #include "paint/paint.h"
@@ -35,6 +36,18 @@ void Desktop::sync() {
     return;
   }
   const auto loaded = program_.loaded();
+  QScreen* const monitor = this->monitor();
+  // Windows of screens just loaded, back to front so that the active screen
+  // ends on top; made before the old ones go, so that nothing flashes in
+  // between.
+  for (auto s = loaded.rbegin(); s != loaded.rend(); ++s) {
+    const int n = (*s)->number();
+    if (windows_.count(n)) continue;
+    auto* w = new ScreenWindow(*this, n);
+    w->place(wholeScreen_, monitor);
+    windows_[n] = w;
+    w->show();
+  }
   // Windows whose screen is gone; deleted later, as one of them may be the
   // window whose event is being handled right now.
   for (auto it = windows_.begin(); it != windows_.end();) {
@@ -48,19 +61,6 @@ void Desktop::sync() {
     it->second->deleteLater();
     it = windows_.erase(it);
   }
-  // Back to front, so that the active screen ends on top.
-  for (auto s = loaded.rbegin(); s != loaded.rend(); ++s) {
-    const int n = (*s)->number();
-    if (windows_.count(n)) continue;
-    auto* w = new ScreenWindow(*this, n);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      w->move(area.left() + std::max(0, (area.width() - w->width()) / 2),
-              area.top() + std::max(0, (area.height() - w->height()) / 2 - 20));
-    }
-    windows_[n] = w;
-    w->show();
-  }
   const shell::Screen* active = program_.active();
   const int activeNumber = active ? active->number() : 0;
   if (activeNumber != active_ && windows_.count(activeNumber)) {
@@ -73,6 +73,23 @@ void Desktop::sync() {
     w->update();
     w->updatePointer(w->mapFromGlobal(QCursor::pos()));
   }
+}
+
+QScreen* Desktop::monitor() const {
+  const auto it = windows_.find(active_);
+  if (it != windows_.end() && it->second->screen()) return it->second->screen();
+  return QGuiApplication::primaryScreen();
+}
+
+void Desktop::setWholeScreen(bool on) {
+  wholeScreen_ = on;
+  QScreen* const monitor = this->monitor();
+  for (auto& [n, w] : windows_) w->place(on, monitor);
+  if (const auto it = windows_.find(active_); it != windows_.end()) {
+    it->second->raise();
+    it->second->activateWindow();
+  }
+  for (auto& [n, w] : windows_) w->updatePointer(w->mapFromGlobal(QCursor::pos()));
 }
 
 void Desktop::repaintAll() {

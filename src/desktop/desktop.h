@@ -2,6 +2,9 @@
 // loaded screen, and the synchronisation after every input (windows made
 // for screens just loaded, closed for screens unloaded, the active one in
 // front, all repainted; the application quits when the program has ended).
+// It also keeps the one mode of all windows: the designed window, or the
+// whole-screen mode, in which every window fills the monitor of the active
+// one; a window made for a screen just loaded opens directly in the mode.
 #pragma once
 #include <map>
 #include <memory>
@@ -18,6 +21,10 @@ class Desktop {
   ~Desktop();
 
   void start();
+
+  bool wholeScreen() const { return wholeScreen_; }
+  void setWholeScreen(bool on);
+  void toggleWholeScreen() { setWholeScreen(!wholeScreen_); }
   shell::Program& program() { return program_; }
 
   // Runs one input on the Program, catching what a handler throws, then
@@ -40,6 +47,8 @@ class Desktop {
  private:
   void sync();
   void repaintAll();
+  // The monitor of the active window, where new windows open.
+  QScreen* monitor() const;
   static void reportError(const char* what);
 
   DesktopPlatform platform_;
@@ -48,6 +57,7 @@ class Desktop {
   int active_ = 0;
   bool quitting_ = false;
   bool started_ = false;
+  bool wholeScreen_ = false;
 };
 
 }  // namespace desktop

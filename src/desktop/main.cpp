@@ -1,11 +1,25 @@
 // Aritmetica: the title screen opens; everything else is the screens' own.
-// No argument is read and no setting is kept.
+// The one option is the whole-screen mode (see options.h); no setting is kept.
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "desktop.h"
+#include "options.h"
 
 int main(int argc, char** argv) {
+  // The command line is answered before any window or display is touched.
+  const desktop::Options options = desktop::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (options.action == desktop::Options::Action::Help) {
+    std::fputs(desktop::kHelp, stdout);
+    return 0;
+  }
+  if (options.action == desktop::Options::Action::Usage) {
+    std::fprintf(stderr, "aritmetica: unknown option '%s'\n%s", options.mistake.c_str(), desktop::kUsage);
+    return 2;
+  }
   // Without a session bus, the sound library would try to start one (and a
   // process with it) just to hear about a sound server appearing later.
   if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
@@ -14,6 +28,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(":/pictures/icon_64.png"));
   QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
   desktop::Desktop desktop;
+  desktop.setWholeScreen(options.wholeScreen);
   desktop.start();
   return QApplication::exec();
 }

@@ -1,8 +1,14 @@
 // The window of one loaded screen: paints the model and hands the mouse and
 // the keyboard to the Program, nothing more. Which screens have windows, and
-// when they go, is the Desktop's business.
+// when they go, is the Desktop's business; so is F11, which the window hands
+// back to it and never to the screen. In the whole-screen mode the window
+// fills a monitor and the board is scaled into it (see placement.h).
 #pragma once
 #include <QWidget>
+
+#include "placement.h"
+
+class QScreen;
 
 namespace desktop {
 
@@ -11,9 +17,15 @@ class Desktop;
 class ScreenWindow : public QWidget {
  public:
   ScreenWindow(Desktop& desktop, int screen);
-  int screen() const { return screen_; }
-  // The pointer of the control under the mouse, or the arrow.
+  int number() const { return screen_; }
+  // The pointer of the control under the mouse, or the arrow; the position
+  // is the window's.
   void updatePointer(QPointF position);
+  // Fills the monitor (the whole-screen mode), or takes the designed size
+  // centred on it. Called before the first show too, so that a window opens
+  // directly in its mode.
+  void place(bool wholeScreen, QScreen* monitor);
+  Placement placement() const;
 
  protected:
   bool event(QEvent* e) override;
