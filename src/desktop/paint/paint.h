@@ -1,8 +1,7 @@
-// Paints a loaded screen as the child sees it: the back colour, the
-// chalkboard, the boxes drawn on the board, then the controls from back to
-// front. Works in logical pixels (a twip is 1/15 of one), so the same picture
-// comes out sharp at any device pixel ratio. Knows nothing of any exercise:
-// it only draws the model.
+// The desktop's painter: replays the drawing of a screen (src/draw) on a
+// QPainter and measures text with Qt's metrics. Works in logical pixels, so
+// the same picture comes out sharp at any device pixel ratio and at any
+// scale the painter is given.
 #pragma once
 #include <QColor>
 #include <QFont>
@@ -10,6 +9,7 @@
 #include <QPoint>
 #include <QRectF>
 
+#include "draw/drawing.h"
 #include "shell/control.h"
 
 class QPainter;
@@ -21,6 +21,14 @@ class Screen;
 
 namespace paint {
 
+// Text measured as the desktop draws it.
+class QtMeasure : public draw::Measure {
+ public:
+  double advance(const draw::FontSpec& font, std::string_view utf8) const override;
+  draw::LineMetrics metrics(const draw::FontSpec& font) const override;
+};
+
+void replay(QPainter& painter, const draw::Drawing& drawing);
 void paint(QPainter& painter, const shell::Program& program, const shell::Screen& screen);
 QImage render(const shell::Program& program, const shell::Screen& screen, qreal devicePixelRatio);
 
@@ -29,9 +37,9 @@ QSize clientSize(const shell::Screen& screen);
 // A control's rectangle in logical pixels.
 QRectF pixels(const shell::Control& c);
 
-// Resolves the two system colours the screens use; other values are 0x00BBGGRR.
+QColor rgb(draw::Rgb c);
 QColor colour(shell::Colour c);
-// The face and a pixel size that keeps the layout of the twips at any dpi.
+QFont font(const draw::FontSpec& f);
 QFont font(const shell::Font& f);
 
 // The pictures the program carries (a null image for Picture::None).
