@@ -1,6 +1,8 @@
 // The title screen, the main menu and the two menus of exercises. Each
 // clickable label opens one screen (Show it, then unload the menu); the
 // exit hotspots end the program. Headings do nothing.
+#include <algorithm>
+
 #include "program.h"
 
 namespace shell {
@@ -25,11 +27,16 @@ class Menu : public Screen {
   }
 };
 
+// The inner right edge of the chalkboard's frame.
+constexpr double kBoardRight = 11670;
+
 // Entries long enough to wrap are given two lines where the next entry
-// leaves room for them.
+// leaves room for them. No entry reaches past the board: a long one in the
+// right column wraps inside it instead of running over the frame.
 Control entry(const char* name, const char* caption, double left, double top, double width,
               double points, double height = 360) {
-  return label(name, left, top, width, height).withCaption(caption).withFont(points).hand();
+  return label(name, left, top, std::min(width, kBoardRight - left), height)
+      .withCaption(caption).withFont(points).hand();
 }
 
 class Form1 : public Menu {
