@@ -58,3 +58,29 @@ TEST_F(RasterTest, ExerciseWithFaceNumberAndAnswerBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// No caption of any screen runs over the frame on the right: what a label
+// cannot fit wraps inside the board.
+TEST(Board, NoCaptionRunsOverTheFrame) {
+  constexpr double kBoardRight = 779;  // the first pixel of the frame's edge
+  raster::FontMeasure fonts;
+  shell::FakePlatform platform;
+  shell::Program program{platform};
+  for (int n = 1; n <= shell::kScreenCount; ++n) {
+    if (!shell::Program::defined(n)) continue;
+    program.showOnly(n);
+    std::vector<draw::Rect> clips{{0, 0, 1e9, 1e9}};
+    for (const draw::Command& c : draw::record(program, program.form(n), fonts)) {
+      if (auto* k = std::get_if<draw::Clip>(&c)) clips.push_back(k->rect);
+      if (std::holds_alternative<draw::Unclip>(c)) clips.pop_back();
+      if (auto* t = std::get_if<draw::Text>(&c)) {
+        const double right = std::min(t->x + fonts.advance(t->font, t->text), clips.back().right());
+        EXPECT_LE(right, kBoardRight) << "Form" << n << ": \"" << t->text << "\"";
+      }
+    }
+  }
+}
+
+}  // namespace
