@@ -10,7 +10,10 @@
 
 namespace desktop {
 
-Desktop::Desktop() : platform_([this] { repaintAll(); }), program_(platform_) {}
+// Before each sleep of a handler the windows are painted; while it sleeps
+// F11 is answered and the rest of the input waits.
+Desktop::Desktop()
+    : platform_([this] { repaintAll(); }, [this] { held_.processWhileHolding(); }), program_(platform_) {}
 
 Desktop::~Desktop() {
   for (auto& [n, w] : windows_) delete w;

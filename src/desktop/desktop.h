@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "desktop_platform.h"
+#include "held_input.h"
 #include "screen_window.h"
 #include "shell/program.h"
 
@@ -30,7 +31,8 @@ class Desktop {
   // Runs one input on the Program, catching what a handler throws, then
   // brings the windows in line with the model. The sound opens with the
   // child's first input, long before an answer can beep, so that the title
-  // window opens without it.
+  // window opens without it. Input that comes while the handler waits is
+  // handled afterwards, in order; F11 at once.
   template <class F>
   void input(F&& f) {
     if (started_) platform_.openSound();
@@ -42,6 +44,7 @@ class Desktop {
       reportError("unknown error");
     }
     sync();
+    held_.release();
   }
 
  private:
@@ -54,6 +57,7 @@ class Desktop {
   DesktopPlatform platform_;
   shell::Program program_;
   std::map<int, ScreenWindow*> windows_;
+  HeldInput held_{[this] { toggleWholeScreen(); }};
   int active_ = 0;
   bool quitting_ = false;
   bool started_ = false;

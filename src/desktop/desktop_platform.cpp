@@ -3,9 +3,11 @@
 #include "chime/chime.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLibrary>
 #include <QThread>
 #include <QTime>
+#include <algorithm>
 #include <bit>
 
 namespace desktop {
@@ -36,7 +38,8 @@ double Random::next() {
   return double(x >> 11) * 0x1.0p-53;
 }
 
-DesktopPlatform::DesktopPlatform(std::function<void()> repaint) : repaint_(std::move(repaint)) {}
+DesktopPlatform::DesktopPlatform(std::function<void()> repaint, std::function<void()> meanwhile)
+    : repaint_(std::move(repaint)), meanwhile_(std::move(meanwhile)) {}
 
 DesktopPlatform::~DesktopPlatform() = default;
 
@@ -63,9 +66,19 @@ void DesktopPlatform::beep() {
   if (play_ && chime_) play_(chime_);
 }
 
+// A long sleep goes in short slices, so that what must happen meanwhile
+// (F11) is not kept waiting for seconds; the whole lasts as long as asked.
 void DesktopPlatform::sleep(int milliseconds) {
+  constexpr qint64 kSlice = 10;
   if (repaint_) repaint_();
-  if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+  QElapsedTimer clock;
+  clock.start();
+  for (;;) {
+    if (meanwhile_) meanwhile_();
+    const qint64 left = milliseconds - clock.elapsed();
+    if (left <= 0) break;
+    QThread::msleep(static_cast<unsigned long>(std::min(left, kSlice)));
+  }
 }
 
 void DesktopPlatform::reseed() {

@@ -23,8 +23,9 @@ class Random {
 
 class DesktopPlatform : public shell::Platform {
  public:
-  // repaint paints every window at once (called before each sleep).
-  explicit DesktopPlatform(std::function<void()> repaint);
+  // repaint paints every window at once (called before each sleep);
+  // meanwhile runs what must not wait for the sleep's end (between slices).
+  explicit DesktopPlatform(std::function<void()> repaint, std::function<void()> meanwhile = {});
   ~DesktopPlatform() override;
 
   // Loads the chime module and opens the sound (once; at the first input).
@@ -37,6 +38,7 @@ class DesktopPlatform : public shell::Platform {
 
  private:
   std::function<void()> repaint_;
+  std::function<void()> meanwhile_;
   bool soundOpened_ = false;
   void* chime_ = nullptr;
   void (*play_)(void*) = nullptr;

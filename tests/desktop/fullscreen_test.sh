@@ -3,7 +3,8 @@
 # covers the screen with the board scaled and centred between dark margins;
 # clicks at the scaled positions reach the screens; the next screen opens in
 # the mode too; F11 gives back the designed window, centred, and takes it
-# away again; a bead dragged at the scaled positions lands on its spike; the
+# away again; a bead dragged at the scaled positions lands on its spike; F11
+# during the abacus exchange is answered while the beads go on moving; the
 # sponge ends the program.   fullscreen_test.sh PATH/TO/aritmetica
 program=$1
 command -v Xvfb >/dev/null || { echo "SKIP: no Xvfb"; exit 77; }
@@ -112,7 +113,31 @@ set -- $(rgb $((564 + 664)) $((240 + 376)))
 xdotool key --window "$w" F11
 wait_for test "$(geometry "$w")" = "0 0 1920 1080" || fail "abacus screen not whole-screen again"
 
-click 140 535 559                                   # the sponge
+# F11 while the beads of "Completa la decina sull'abaco" move: answered at
+# once, the exchange goes on in the designed window.
+click 272 498 559                                   # VAI A MENU PRINCIPALE
+w=$(window 'Menu principale') && [ -n "$w" ] || fail "no main menu again"
+click 200 320 550                                   # OPERAZIONI VARIE ENTRO IL 20
+w=$(window 'Menu operazioni entro 20') && [ -n "$w" ] || fail "no menu within 20"
+click 150 148 551                                   # Sull'abaco (FORMA LA DECINA)
+w=$(window "Completa la decina sull'abaco") && [ -n "$w" ] || fail "no screen of the ten"
+click 68 540 570                                    # the chalk: the beads are laid
+sleep 3
+click 532 252 570                                   # into the answer box
+# Every digit on the keypad; the right one starts the exchange, F11 comes
+# while it runs, and the digits after the right one wait their turn.
+xdotool key --window "$w" --delay 100 KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_7 KP_8 KP_9 F11
+wait_for test "$(geometry "$w")" = "564 235 792 570" || fail "F11 during the exchange left the screen at $(geometry "$w")"
+i=0
+while [ $i -lt 30 ]; do  # longer than the pause before the exchange
+  import -window "$w" "$work/exchange-$i.png" 2>/dev/null
+  i=$((i + 1))
+  sleep 0.1
+done
+frames=$(for f in "$work"/exchange-*.png; do convert "$f" rgb:- | md5sum; done | sort -u | wc -l)
+[ "$frames" -ge 2 ] || fail "the beads no longer moved once F11 was answered"
+
+xdotool mousemove --window "$w" 140 535 click 1     # the sponge, in the designed window
 ended() { ! kill -0 $pid; }
 wait_for ended || fail "the program did not end at the sponge"
 wait $pid || fail "the program exited with status $?: $(cat "$work/log")"
