@@ -6,25 +6,26 @@
 
 #include "draw/record.h"
 
-// The page's side of each command is in site/canvas.js (Canvas.*).
+// The page draws each command with site/canvas.js, through site/player.js,
+// which keeps the pictures of a handler that pauses for playing back.
 EM_JS(double, js_advance, (const char* font, const char* text),
       { return aritmetica.canvas.advance(UTF8ToString(font), UTF8ToString(text)); });
 EM_JS(double, js_metric, (const char* font, int which),
       { return aritmetica.canvas.metric(UTF8ToString(font), which); });
-EM_JS(void, js_begin, (double w, double h), { aritmetica.canvas.begin(w, h); });
+EM_JS(void, js_begin, (double w, double h), { aritmetica.draw('begin', w, h); });
 EM_JS(void, js_fill, (int figure, double x, double y, double w, double h, int rgb, double radius),
-      { aritmetica.canvas.fill(figure, x, y, w, h, rgb, radius); });
+      { aritmetica.draw('fill', figure, x, y, w, h, rgb, radius); });
 EM_JS(void, js_stroke,
       (int figure, double x, double y, double w, double h, int rgb, double width, double radius, int dotted),
-      { aritmetica.canvas.stroke(figure, x, y, w, h, rgb, width, radius, dotted); });
+      { aritmetica.draw('stroke', figure, x, y, w, h, rgb, width, radius, dotted); });
 EM_JS(void, js_segment, (double x1, double y1, double x2, double y2, int rgb, double width),
-      { aritmetica.canvas.segment(x1, y1, x2, y2, rgb, width); });
+      { aritmetica.draw('segment', x1, y1, x2, y2, rgb, width); });
 EM_JS(void, js_image, (const char* name, double x, double y, double w, double h),
-      { aritmetica.canvas.image(UTF8ToString(name), x, y, w, h); });
+      { aritmetica.draw('image', UTF8ToString(name), x, y, w, h); });
 EM_JS(void, js_text, (const char* font, int rgb, double x, double baseline, const char* text),
-      { aritmetica.canvas.text(UTF8ToString(font), rgb, x, baseline, UTF8ToString(text)); });
-EM_JS(void, js_clip, (double x, double y, double w, double h), { aritmetica.canvas.clip(x, y, w, h); });
-EM_JS(void, js_unclip, (), { aritmetica.canvas.unclip(); });
+      { aritmetica.draw('text', UTF8ToString(font), rgb, x, baseline, UTF8ToString(text)); });
+EM_JS(void, js_clip, (double x, double y, double w, double h), { aritmetica.draw('clip', x, y, w, h); });
+EM_JS(void, js_unclip, (), { aritmetica.draw('unclip'); });
 
 namespace web {
 

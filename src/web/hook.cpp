@@ -1,6 +1,9 @@
 // The page's test hook (window.aritmetica.run): scenario input commands on
 // the live program, so that a test in a real browser can put a screen into
 // the state a scenario file sets, drawn values included.
+#include <algorithm>
+#include <cstdio>
+
 #include "page.h"
 #include "syntax.h"
 
@@ -122,6 +125,30 @@ std::string runCommands(Page& page, const std::string& lines) {
     error = execute(page, cmd.words);
     if (!error.empty()) return "line " + std::to_string(n) + ": " + error;
   }
+  return "";
+}
+
+std::string query(Page& page, const std::string& word) {
+  std::string error;
+  const bool withProperty = std::count(word.begin(), word.end(), '.') == 2;
+  auto ref = scenarios::controlRef(word, withProperty, error);
+  if (!ref || !page.program || page.program->ended()) return "";
+  shell::Screen& s = page.program->form(ref->screen);
+  const shell::Control* c = s.loaded() ? s.find(ref->control) : nullptr;
+  if (!c) return "";
+  auto num = [](double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", v);
+    return std::string(text);
+  };
+  const std::string& p = ref->property;
+  if (!withProperty) return num(c->left) + " " + num(c->top) + " " + num(c->width) + " " + num(c->height);
+  if (p == "Caption") return c->caption;
+  if (p == "Text") return c->text;
+  if (p == "Visible") return c->visible ? "true" : "false";
+  if (p == "Enabled") return c->enabled ? "true" : "false";
+  if (p == "Left") return num(c->left);
+  if (p == "Top") return num(c->top);
   return "";
 }
 

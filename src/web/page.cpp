@@ -2,14 +2,16 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "canvas.h"
 #include "draw/record.h"
 
-EM_JS(void, js_chime, (), { aritmetica.chime(); });
-EM_JS(void, js_screen, (double height, const char* caption), { aritmetica.screen(height, UTF8ToString(caption)); });
-EM_JS(void, js_ended, (), { aritmetica.ended(); });
+EM_JS(void, js_chime, (), { aritmetica.effect('chime'); });
+EM_JS(void, js_pause, (int ms), { aritmetica.pause(ms); });
+EM_JS(void, js_screen, (double height, const char* caption), { aritmetica.draw('screen', height, UTF8ToString(caption)); });
+EM_JS(void, js_ended, (), { aritmetica.draw('ended'); });
 EM_JS(double, js_now, (), { return Date.now(); });
 
 namespace web {
@@ -33,10 +35,11 @@ const CanvasMeasure& measure() {
 void WebPlatform::beep() { js_chime(); }
 
 // The picture of the moment stays on the board while the program waits, as
-// on the desktop; the browser shows it while the handler is suspended.
+// on the desktop: the page keeps it with the pause and plays the pictures
+// back in order once the handler has finished, holding input till then.
 void WebPlatform::sleep(int milliseconds) {
   page().paint();
-  emscripten_sleep(static_cast<unsigned>(std::max(milliseconds, 0)));
+  js_pause(std::max(milliseconds, 0));
 }
 
 void WebPlatform::reseed() {
@@ -172,6 +175,12 @@ EMSCRIPTEN_KEEPALIVE const char* aritmetica_run(const char* lines) {
   error = web::runCommands(web::page(), lines);
   web::page().paint();
   return error.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_query(const char* word) {
+  static std::string answer;
+  answer = web::query(web::page(), word);
+  return answer.c_str();
 }
 
 }  // extern "C"

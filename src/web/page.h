@@ -1,7 +1,8 @@
 // The browser edition's program: one Program on the web platform, the
 // input the page forwards to it, and the repaint after each input. The page
-// (site/app.js) calls the functions of page.cpp; while a handler sleeps it
-// holds further input back, so that input is handled afterwards, in order.
+// (site/app.js) calls the functions of page.cpp one input at a time; the
+// pictures of a handler that pauses are played back with their pauses
+// (site/player.js), and input that arrives meanwhile waits till the end.
 #pragma once
 #include <deque>
 #include <memory>
@@ -12,8 +13,8 @@
 
 namespace web {
 
-// Chime through Web Audio, sleeps that paint first and then yield to the
-// browser, and a generator that returns queued reals first (the page's test
+// Chime through Web Audio, sleeps that keep the picture of the moment with
+// the pause, and a generator that returns queued reals first (the page's test
 // hook queues them, as the scenario command `random` does).
 class WebPlatform : public shell::Platform {
  public:
@@ -43,5 +44,10 @@ Page& page();
 // drag, type, keypad, key, close) on the page's program; returns the first
 // error, or "" when every line ran.
 std::string runCommands(Page& page, const std::string& lines);
+
+// What a test reads back: "FormN.Control" gives "LEFT TOP WIDTH HEIGHT" in
+// twips, "FormN.Control.Property" the value of Caption, Text, Visible,
+// Enabled, Left or Top; "" for a control not on a loaded screen.
+std::string query(Page& page, const std::string& word);
 
 }  // namespace web

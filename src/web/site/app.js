@@ -1,7 +1,7 @@
 // The page: starts the program once its pictures and faces are loaded, fits
 // the board to the window, and forwards mouse, pen, touch and keys to it.
-// While a handler sleeps (the abacus animations) input waits in a queue and
-// is handled afterwards, in order, as on the desktop.
+// While a handler's pictures play back (the abacus animations) input waits
+// in a queue and is handled afterwards, in order, as on the desktop.
 'use strict';
 (function (A) {
   const board = A.canvas.board;
@@ -69,7 +69,7 @@
     try {
       while (queue.length) {
         const [name, args] = queue.shift();
-        await module.ccall(name, null, args.map(() => 'number'), args, { async: true });
+        await A.handle(() => module.ccall(name, null, args.map(() => 'number'), args));
       }
     } catch (err) {
       A.errors.push(String(err));
@@ -78,7 +78,7 @@
       busy = false;
     }
   }
-  // Resolves once everything sent so far has been handled.
+  // Resolves once everything sent so far has been handled and shown.
   A.idle = () => new Promise((resolve) => {
     (function poll() { if (!busy && !queue.length) resolve(); else setTimeout(poll, 5); })();
   });
@@ -226,13 +226,26 @@
   A.run = async function (lines) {
     await A.idle();
     busy = true;
+    let error = '';
     try {
-      const result = await module.ccall('aritmetica_run', 'number', ['string'], [lines], { async: true });
-      return module.UTF8ToString(result);
+      await A.handle(() => {
+        error = module.UTF8ToString(module.ccall('aritmetica_run', 'number', ['string'], [lines]));
+      });
     } finally {
       busy = false;
       if (queue.length) drain();
     }
+    return error;
+  };
+
+  // Test hook: reads the program back (see web::query); and where a control
+  // of the screen shown is, as the centre of its rectangle in CSS pixels.
+  A.query = (word) => (busy || !module ? '' : module.UTF8ToString(module.ccall('aritmetica_query', 'number', ['string'], [word])));
+  A.where = function (word) {
+    const r = A.query(word).split(' ').map(Number);
+    if (r.length !== 4) return null;
+    const px = (twipsValue) => twipsValue / kTwipsPerPixel * fit;
+    return { x: origin.x + px(r[0] + r[2] / 2), y: origin.y + px(r[1] + r[3] / 2) };
   };
 
   const faces = [['Liberation Sans', 'LiberationSans-Bold', 'bold'], ['Liberation Sans', 'LiberationSans-Regular', 'normal']]
