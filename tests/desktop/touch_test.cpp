@@ -1,0 +1,104 @@
+// The real desktop with a finger, on an offscreen monitor of 1920 x 1080 in
+// the whole-screen mode: a tap is a click where the child sees the control,
+// a tap in the margin reaches no screen, the next screen opens in the mode,
+// and a bead dragged with a finger lands on its spike. Touch reaches the
+// screens as the mouse events Qt makes of it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointingDevice>
+#include <QTest>
+#include <QWidget>
+
+#include "desktop/desktop.h"
+#include "desktop/paint/paint.h"
+#include "shell/program.h"
+
+namespace {
+
+QPointingDevice* finger() {
+  static QPointingDevice* device = QTest::createTouchDevice();
+  return device;
+}
+
+struct Touch : ::testing::Test {
+  desktop::Desktop desktop;
+
+  void SetUp() override {
+    desktop.setWholeScreen(true);
+    desktop.start();
+  }
+  QWidget* front() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w->windowTitle() ==
+                                QString::fromStdString(desktop.program().active()->caption()))
+        return w;
+    return nullptr;
+  }
+  // The window position of a board pixel of the screen in front.
+  QPoint at(int x, int y) {
+    const QSizeF board = paint::clientSize(*desktop.program().active());
+    const double f = std::min(1920 / board.width(), 1080 / board.height());
+    return QPoint(int((1920 - board.width() * f) / 2) + int(x * f + 0.5), int((1080 - board.height() * f) / 2) + int(y * f + 0.5));
+  }
+  void tap(QPoint p) {
+    QWindow* w = front()->windowHandle();
+    QTest::touchEvent(w, finger()).press(0, p, w);
+    QTest::touchEvent(w, finger()).release(0, p, w);
+    QCoreApplication::processEvents();
+  }
+  int active() { return desktop.program().active()->number(); }
+};
+
+TEST_F(Touch, TapsReachTheScreensAtTheScaledPositionsAndNotInTheMargin) {
+  ASSERT_TRUE(front());
+  EXPECT_EQ(front()->geometry(), QRect(0, 0, 1920, 1080));
+  tap(QPoint(100, 540));       // the margin beside the board
+  tap(at(396, 40));            // the board above "ARITMETICA"
+  EXPECT_EQ(active(), 1);
+  tap(at(396, 236));           // ARITMETICA
+  ASSERT_EQ(active(), 5);
+  ASSERT_TRUE(front());
+  EXPECT_EQ(front()->geometry(), QRect(0, 0, 1920, 1080));
+}
+
+TEST_F(Touch, AFingerDragsABeadOntoTheSpike) {
+  tap(at(396, 236));           // ARITMETICA
+  tap(at(200, 248));           // OPERAZIONI VARIE ENTRO IL 9
+  tap(at(100, 312));           // Dal numero in lettere e in cifre all'abaco
+  ASSERT_EQ(active(), 7);
+  tap(at(64, 540));            // the chalk: a question, beads enabled
+  QWindow* w = front()->windowHandle();
+  QTest::touchEvent(w, finger()).press(0, at(136, 152), w);
+  for (int y = 170; y <= 230; y += 30) QTest::touchEvent(w, finger()).move(0, at(136 + (y - 152) * 6, y), w);
+  QTest::touchEvent(w, finger()).move(0, at(664, 240), w);
+  QTest::touchEvent(w, finger()).release(0, at(664, 240), w);
+  QCoreApplication::processEvents();
+  const QImage image = paint::render(desktop.program(), *desktop.program().active(), 1);
+  const QColor slot(image.pixel(664, 376));
+  EXPECT_GT(slot.red(), 200);
+  EXPECT_GT(slot.blue(), 200);
+  EXPECT_EQ(image.pixel(136, 152), qRgb(0, 128, 128));  // bead 1 left its home
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // One offscreen monitor of a classroom projector's size.
+  const QString config = QDir::temp().filePath("aritmetica-touch-screen.json");
+  QFile file(config);
+  if (!file.open(QIODevice::WriteOnly)) return 1;
+  file.write(R"({"screens": [{"name": "projector", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                "logicalDpi": 96, "dpr": 1}]})");
+  file.close();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  ::testing::InitGoogleTest(&argc, argv);
+  const int result = RUN_ALL_TESTS();
+  QFile::remove(config);
+  return result;
+}
