@@ -61,7 +61,7 @@
     segment(x1, y1, x2, y2, rgb, width) {
       ctx.strokeStyle = colour(rgb);
       ctx.lineWidth = width;
-      ctx.lineCap = 'butt';
+      ctx.lineCap = 'square';  // as the desktop's pen: the end pixels are drawn
       ctx.beginPath();
       ctx.moveTo(x1, y1);
       ctx.lineTo(x2, y2);
