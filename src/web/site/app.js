@@ -70,6 +70,7 @@
       while (queue.length) {
         const [name, args] = queue.shift();
         await A.handle(() => module.ccall(name, null, args.map(() => 'number'), args));
+        A.shown = performance.now();  // the benchmarks read when an input's picture was drawn
       }
     } catch (err) {
       A.errors.push(String(err));
@@ -85,13 +86,13 @@
 
   // --- the chime ---------------------------------------------------------
   let audio = null, chime = null;
-  const chimeBytes = fetch('chime.wav').then((r) => r.arrayBuffer()).catch(() => null);
   // Browsers let a page sound only after a gesture: the first input opens it.
   function openSound() {
     if (audio !== null) return;
     try {
       audio = new (window.AudioContext || window.webkitAudioContext)();
-      chimeBytes.then((b) => b && audio.decodeAudioData(b)).then((buf) => { chime = buf || null; }).catch(() => {});
+      fetch('chime.wav').then((r) => r.arrayBuffer()).catch(() => null)
+        .then((b) => b && audio.decodeAudioData(b)).then((buf) => { chime = buf || null; }).catch(() => {});
     } catch (err) {
       audio = false;  // no sound device: silent
     }
@@ -177,6 +178,7 @@
   window.addEventListener('keydown', (e) => {
     if (e.isComposing || e.key === 'Process' || e.key === 'Unidentified') return;  // text comes as input
     e.preventDefault();  // no browser shortcut: no reload, no find, no focus moving out
+    A.pressed = e.timeStamp;
     openSound();
     hideTip();
     if (!module || !again.hidden) {
@@ -248,19 +250,33 @@
     return { x: origin.x + px(r[0] + r[2] / 2), y: origin.y + px(r[1] + r[3] / 2) };
   };
 
-  const faces = [['Liberation Sans', 'LiberationSans-Bold', 'bold'], ['Liberation Sans', 'LiberationSans-Regular', 'normal']]
-    .map(([family, file, weight]) => new FontFace(family, `url(fonts/${file}.woff2)`, { weight }).load()
-      .then((face) => document.fonts.add(face)));
-  const program = createAritmetica({ locateFile: (path) => path });
-  Promise.all([program, ...faces]).then(async ([m]) => {
+  // The faces and the chalkboard come before the first paint (their loading
+  // began in index.html); the other pictures before the first input.
+  const boot = A.boot;
+  const chalkboard = A.canvas.loadPictures([boot.chalkboard]);
+  let pictures = null;
+  const program = createAritmetica({
+    instantiateWasm(imports, receive) {
+      boot.wasm.then((compiled) => WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled)))
+        .catch((err) => { A.errors.push(String(err)); });
+      return {};
+    },
+  });
+  program.then((m) => {
     const names = [];
     for (let i = 1; i <= 10; ++i) names.push(m.UTF8ToString(m._aritmetica_picture(i)));
+    pictures = A.canvas.loadPictures(names.filter((name) => name !== 'chalkboard'));
+  });
+  Promise.all([program, chalkboard, ...boot.faces]).then(async ([m]) => {
     for (let p = 1; p <= 3; ++p) cursors[p] = m.UTF8ToString(m._aritmetica_cursor(p));
-    await A.canvas.loadPictures(names);
     module = m;
     layout();
-    send('aritmetica_start', []);
-    await A.idle();
+    busy = true;
+    await A.handle(() => m._aritmetica_start());
+    performance.mark('aritmetica-title');  // the title's first paint
+    await pictures;
+    busy = false;
+    if (queue.length) drain();
     A.ready = true;
     document.documentElement.dataset.ready = '1';
   }).catch((err) => { A.errors.push(String(err)); throw err; });

@@ -23,12 +23,13 @@
     // Device pixels per logical pixel; set by the page's layout.
     scale: 1,
 
-    // Loads the program's pictures; resolves when all can be drawn.
-    loadPictures(names) {
-      return Promise.all(names.map((name) => {
-        const img = new Image();
-        img.src = 'pictures/' + name + '.png';
-        pictures.set(name, img);
+    // Loads the program's pictures (names, or images already loading);
+    // resolves when all can be drawn.
+    loadPictures(list) {
+      return Promise.all(list.map((item) => {
+        const img = typeof item === 'string' ? new Image() : item;
+        if (img !== item) img.src = 'pictures/' + item + '.png';
+        pictures.set(img.src.replace(/^.*\/|\.png$/g, ''), img);
         return img.decode().catch(() => {});
       }));
     },
