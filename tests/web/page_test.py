@@ -45,6 +45,21 @@ class Page(unittest.TestCase):
         # the board is crisp at the device's pixel ratio
         self.assertEqual(self.b.js('return [aritmetica.canvas.board.width, aritmetica.canvas.board.height]'), [792, 573])
 
+    def test_hover_shows_the_tooltip_and_the_pointer_of_the_control(self):
+        b = self.b
+        x, y = b.where('Form1.Label5')
+        actions = b._pointer('mouse')
+        actions.pointer_action.move_to_location(int(x) - 4, int(y)).move_to_location(int(x), int(y))
+        actions.perform()
+        b.wait("!document.getElementById('tip').hidden", timeout=3)
+        self.assertEqual(b.js("return document.getElementById('tip').textContent"), 'ESCI')
+        self.assertIn('pointer_hand.png") 12 1', b.js('return aritmetica.canvas.board.style.cursor'))
+        actions = b._pointer('mouse')
+        actions.pointer_action.move_to_location(400, 100)
+        actions.perform()
+        self.assertTrue(b.js("return document.getElementById('tip').hidden"))
+        self.assertEqual(b.js('return aritmetica.canvas.board.style.cursor'), 'default')
+
     def test_walk_to_next_number_right_and_wrong_answers(self):
         b = self.b
         b.click(*b.where('Form1.Label1'))
