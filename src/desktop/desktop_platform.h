@@ -7,19 +7,9 @@
 #include <functional>
 
 #include "shell/platform.h"
+#include "shell/random.h"
 
 namespace desktop {
-
-// A 64-bit xorshift* generator; reseeding mixes the time of day into it.
-class Random {
- public:
-  explicit Random(std::uint64_t seed = 0x9E3779B97F4A7C15ull);
-  void mix(double secondsSinceMidnight);
-  double next();  // in [0, 1)
-
- private:
-  std::uint64_t state_;
-};
 
 class DesktopPlatform : public shell::Platform {
  public:
@@ -42,7 +32,7 @@ class DesktopPlatform : public shell::Platform {
   bool soundOpened_ = false;
   void* chime_ = nullptr;
   void (*play_)(void*) = nullptr;
-  Random random_;
+  shell::Random random_;
 };
 
 }  // namespace desktop

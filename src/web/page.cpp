@@ -3,7 +3,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cmath>
 
 #include "canvas.h"
 #include "draw/record.h"
@@ -17,13 +17,6 @@ EM_JS(double, js_now, (), { return Date.now(); });
 namespace web {
 
 namespace {
-
-std::uint64_t splitMix(std::uint64_t x) {
-  x += 0x9E3779B97F4A7C15ull;
-  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-  return x ^ (x >> 31);
-}
 
 const CanvasMeasure& measure() {
   static const CanvasMeasure m;
@@ -43,11 +36,7 @@ void WebPlatform::sleep(int milliseconds) {
 }
 
 void WebPlatform::reseed() {
-  const double ms = js_now();
-  const double secondsSinceMidnight = double(std::uint64_t(ms / 1000) % 86400);
-  std::uint64_t bits = 0;
-  std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
-  state_ = splitMix(state_ ^ bits ^ std::uint64_t(ms));
+  random_.mix(std::fmod(js_now() / 1000, 86400));  // seconds since midnight (UTC)
 }
 
 double WebPlatform::next() {
@@ -56,8 +45,7 @@ double WebPlatform::next() {
     queued.pop_front();
     return r;
   }
-  state_ = splitMix(state_);
-  return double(state_ >> 11) * 0x1.0p-53;
+  return random_.next();
 }
 
 Page& page() {

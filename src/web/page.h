@@ -10,6 +10,7 @@
 
 #include "shell/platform.h"
 #include "shell/program.h"
+#include "shell/random.h"
 
 namespace web {
 
@@ -26,7 +27,7 @@ class WebPlatform : public shell::Platform {
   std::deque<double> queued;
 
  private:
-  std::uint64_t state_ = 0;
+  shell::Random random_;
 };
 
 struct Page {
