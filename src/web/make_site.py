@@ -2,7 +2,7 @@
 """Assembles the static site of the browser edition.
 
 make_site.py ROOT BUILD SITE: the page (src/web/site, its scripts and the
-program's aritmetica.js bundled into page.js), the program built by
+program's aritmetica.js inlined into index.html), the program built by
 emscripten (BUILD/aritmetica.wasm), the desktop's own pictures and
 chime from assets/, Liberation Sans cut down to the characters the program
 can show (Latin-1) as WOFF2, the web app manifest and the service worker
@@ -49,9 +49,9 @@ def cut_font(face):
 
 
 def bundle_page(page):
-    """index.html with its style sheet inlined and its scripts, the
-    program's among them, in one file (page.js), in the same order: fewer
-    requests before the first paint."""
+    """index.html with its style sheet and its scripts, the program's among
+    them, inlined in the same order: the page asks for nothing but the
+    program's WebAssembly, the faces and the pictures."""
     with open(os.path.join(page, 'index.html'), encoding='utf-8') as f:
         html = f.read()
     with open(os.path.join(page, 'style.css'), encoding='utf-8') as f:
@@ -62,12 +62,15 @@ def bundle_page(page):
         folder = BUILD if name == 'aritmetica.js' else page
         with open(os.path.join(folder, name), encoding='utf-8') as f:
             parts.append(f.read())
-    html = re.sub(r'(<script src="[\w.]+" defer></script>\n)+', '<script src="page.js" defer></script>\n', html)
-    for name, text in [('index.html', html), ('page.js', '\n'.join(parts))]:
-        path = os.path.join(SITE, name)
-        if not os.path.exists(path) or open(path, encoding='utf-8').read() != text:
-            with open(path, 'w', encoding='utf-8') as f:
-                f.write(text)
+    scripts = '<script>\n' + '\n'.join(parts).replace('</script', '<\\/script') + '</script>\n'
+    html = re.sub(r'(<script src="[\w.]+" defer></script>\n)+', lambda _: scripts, html)
+    path = os.path.join(SITE, 'index.html')
+    if not os.path.exists(path) or open(path, encoding='utf-8').read() != html:
+        with open(path, 'w', encoding='utf-8') as f:
+            f.write(html)
+    stale = os.path.join(SITE, 'page.js')
+    if os.path.exists(stale):
+        os.remove(stale)
 
 
 def main():
