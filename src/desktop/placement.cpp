@@ -1,8 +1,6 @@
 #include "placement.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 
 #include "paint/paint.h"
 #include "shell/units.h"
@@ -14,15 +12,11 @@ constexpr double kTwips = shell::kTwipsPerPixel;
 }
 
 Placement Placement::fit(QSizeF board, QSizeF window) {
+  const draw::Fit f = draw::fit(board.width(), board.height(), window.width(), window.height());
   Placement p;
   p.board_ = board;
-  if (board.isEmpty()) return p;
-  p.factor_ = std::min(window.width() / board.width(), window.height() / board.height());
-  if (p.factor_ <= 0) p.factor_ = 1;
-  // A whole pixel for the corner, so that the board's edges fall on the
-  // same pixels at every repaint.
-  p.offset_ = QPointF(std::floor((window.width() - board.width() * p.factor_) / 2),
-                      std::floor((window.height() - board.height() * p.factor_) / 2));
+  p.factor_ = f.factor;
+  p.offset_ = QPointF(f.x, f.y);
   return p;
 }
 

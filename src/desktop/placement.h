@@ -11,6 +11,8 @@
 #include <QSizeF>
 #include <optional>
 
+#include "draw/fit.h"
+
 class QPainter;
 
 namespace shell {
@@ -48,6 +50,7 @@ class Placement {
 };
 
 // The colour of the margins round the scaled board.
-inline const QColor kMarginColour(24, 24, 24);
+inline const QColor kMarginColour(draw::red(draw::kMarginColour), draw::green(draw::kMarginColour),
+                                  draw::blue(draw::kMarginColour));
 
 }  // namespace desktop

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "canvas.h"
+#include "draw/fit.h"
 #include "draw/record.h"
 
 EM_JS(void, js_chime, (), { aritmetica.effect('chime'); });
@@ -139,6 +140,18 @@ EMSCRIPTEN_KEEPALIVE int aritmetica_on_focused_box(double x, double y) {
   const shell::Control* c = p.program->focus();
   return c && c->visible && c->enabled && c->contains(x, y);
 }
+
+// The board in the window, as the desktop's whole-screen mode places it:
+// which 0 gives the factor, 1 and 2 the corner (all in CSS pixels).
+EMSCRIPTEN_KEEPALIVE double aritmetica_fit(double windowWidth, double windowHeight, double boardHeight,
+                                           int which) {
+  const draw::Fit f = draw::fit(shell::kClientWidth / shell::kTwipsPerPixel, boardHeight, windowWidth,
+                                windowHeight);
+  return which == 0 ? f.factor : which == 1 ? f.x : f.y;
+}
+
+// The colour of the margins round the board, 0xRRGGBB.
+EMSCRIPTEN_KEEPALIVE int aritmetica_margin() { return int(draw::kMarginColour); }
 
 // A picture's file name (1 to 10, the program's pictures), and a pointer's
 // picture and hot spot (1 hand, 2 chalk, 3 grab) as a CSS cursor.

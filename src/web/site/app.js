@@ -20,15 +20,17 @@
 
   // --- the board's place in the window ---------------------------------
   function layout() {
+    if (!module) return;
     const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
     const dpr = window.devicePixelRatio || 1;
-    fit = Math.min(vw / kWidth, vh / height);
-    const w = Math.max(1, Math.round(kWidth * fit * dpr)), h = Math.max(1, Math.round(height * fit * dpr));
+    const factor = module._aritmetica_fit(vw, vh, height, 0);
+    // The backing store in whole device pixels, so that the board is crisp.
+    const w = Math.max(1, Math.round(kWidth * factor * dpr)), h = Math.max(1, Math.round(height * factor * dpr));
     if (board.width !== w || board.height !== h) { board.width = w; board.height = h; }
     A.canvas.scale = w / kWidth;
     const cssW = w / dpr, cssH = h / dpr;
     fit = cssW / kWidth;
-    origin = { x: Math.round((vw - cssW) / 2), y: Math.round((vh - cssH) / 2) };
+    origin = { x: module._aritmetica_fit(vw, vh, height, 1), y: module._aritmetica_fit(vw, vh, height, 2) };
     Object.assign(board.style, { width: cssW + 'px', height: cssH + 'px', left: origin.x + 'px', top: origin.y + 'px' });
   }
 
@@ -270,6 +272,8 @@
   Promise.all([program, chalkboard, ...boot.faces]).then(async ([m]) => {
     for (let p = 1; p <= 3; ++p) cursors[p] = m.UTF8ToString(m._aritmetica_cursor(p));
     module = m;
+    const margin = '#' + m._aritmetica_margin().toString(16).padStart(6, '0');
+    document.documentElement.style.background = document.body.style.background = margin;
     layout();
     busy = true;
     await A.handle(() => m._aritmetica_start());
