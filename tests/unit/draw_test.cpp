@@ -122,13 +122,4 @@ TEST_F(RecordTest, CaretInvertsTheBoxColourOnlyInTheFocusedBoxOfTheActiveScreen)
   EXPECT_EQ(carets(), 0);
 }
 
-TEST_F(RecordTest, SystemColoursResolveToFixedShades) {
-  EXPECT_EQ(draw::colour(kButtonFace), 0xF0F0F0);
-  EXPECT_EQ(draw::colour(kButtonText), 0x000000);
-  EXPECT_EQ(draw::colour(0x80000005), 0xFFFFFF);
-  EXPECT_EQ(draw::colour(0x0080FF), 0xFF8000);
-  EXPECT_EQ(draw::font({"Arial", 48, true}).pixelSize, 64);
-  EXPECT_EQ(draw::font({"Times New Roman", 18, false}).family, draw::Family::Serif);
-}
-
 }  // namespace
