@@ -82,6 +82,9 @@ class Page(unittest.TestCase):
         self.assertEqual(b.query('Form14.Image2.Visible'), 'true')
         self.assertEqual(b.query('Form14.Label4.Caption'), '1')
         self.assertEqual(b.js('return aritmetica.chimes'), 0)
+        # the chime is heard through Web Audio, once its sound is decoded
+        b.js('''window.heard = 0; const start = AudioBufferSourceNode.prototype.start;
+                AudioBufferSourceNode.prototype.start = function (...a) { ++window.heard; return start.apply(this, a); };''')
 
         b.run('random 0.5')
         b.click(*b.where('Form14.Label9'), kind='touch')
@@ -91,6 +94,7 @@ class Page(unittest.TestCase):
         b.keys('7')
         self.assertEqual(b.query('Form14.Image3.Visible'), 'true')
         self.assertEqual(b.js('return aritmetica.chimes'), 1)
+        b.wait('window.heard === 1', timeout=5)
 
     def test_keys_reach_the_box_as_on_the_desktop(self):
         b = self.b

@@ -87,27 +87,36 @@
   });
 
   // --- the chime ---------------------------------------------------------
-  let audio = null, chime = null;
+  let audio = null, chime = null, owed = false;
   // Browsers let a page sound only after a gesture: the first input opens it.
+  // A chime asked for while the sound is still being decoded plays as soon
+  // as it is ready.
   function openSound() {
     if (audio !== null) return;
     try {
       audio = new (window.AudioContext || window.webkitAudioContext)();
       fetch('chime.wav').then((r) => r.arrayBuffer()).catch(() => null)
-        .then((b) => b && audio.decodeAudioData(b)).then((buf) => { chime = buf || null; }).catch(() => {});
+        .then((b) => b && audio.decodeAudioData(b)).then((buf) => {
+          chime = buf || null;
+          if (owed) { owed = false; play(); }
+        }).catch(() => {});
     } catch (err) {
       audio = false;  // no sound device: silent
     }
   }
-  A.chime = function () {
-    A.chimes++;
-    if (!audio || !chime) return;
+  function play() {
     try {
       const source = audio.createBufferSource();
       source.buffer = chime;
       source.connect(audio.destination);
       source.start();
     } catch (err) { /* silent */ }
+  }
+  A.chime = function () {
+    A.chimes++;
+    if (!audio) return;
+    if (chime) play();
+    else owed = true;
   };
 
   // --- tooltips and pointers, as the desktop shows them --------------
