@@ -1,6 +1,7 @@
 // run-scenarios [--out DIR] FILE.scn...: runs scenario files against the
 // real screens on the fake platform and prints "N passed, M failed".
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
     std::cerr << "usage: run-scenarios [--out DIR] FILE.scn...\n";
     return 2;
   }
+  // The snapshots' folder is made if it is not there yet.
+  std::error_code ignored;
+  std::filesystem::create_directories(outDir, ignored);
   scenarios::Outcome total;
   for (const std::string& f : files) {
     std::ifstream in(f, std::ios::binary);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <sstream>
 
+#include "input.h"
 #include "scenario.h"
 #include "shell/fake_platform.h"
 #include "shell/program.h"
@@ -13,7 +14,6 @@ namespace scenarios {
 
 namespace {
 
-using shell::Button;
 using shell::Control;
 
 struct CaseFailed {
@@ -26,47 +26,6 @@ std::string show(double v) {
   std::ostringstream o;
   o << v;
   return o.str();
-}
-
-Button button(const std::string& word) {
-  return word == "right" ? Button::Right : word == "middle" ? Button::Middle : Button::Left;
-}
-
-// Key code of a typed character on the main keyboard.
-int keyCodeOf(unsigned ch) {
-  if (ch >= '0' && ch <= '9') return static_cast<int>(ch);
-  if (ch >= 'a' && ch <= 'z') return static_cast<int>(ch - 32);
-  if (ch >= 'A' && ch <= 'Z') return static_cast<int>(ch);
-  switch (ch) {
-    case ' ': return 32;
-    case '+': return 187;
-    case ',': return 188;
-    case '-': return 189;
-    case '.': return 190;
-    default: return 0;
-  }
-}
-
-// Code points of UTF-8 text; bytes that are not UTF-8 stand for themselves.
-std::vector<unsigned> codePoints(const std::string& s) {
-  std::vector<unsigned> out;
-  for (size_t i = 0; i < s.size();) {
-    const unsigned char c = s[i];
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    if (c >= 0x80 && c < 0xC0) extra = 0;
-    if (i + extra >= s.size() + (extra ? 0 : 1)) extra = 0;
-    unsigned cp = extra ? (c & (0x3F >> extra)) : c;
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      const unsigned char d = s[i + k];
-      if ((d & 0xC0) != 0x80) { ok = false; break; }
-      cp = (cp << 6) | (d & 0x3F);
-    }
-    if (!ok) { cp = c; extra = 0; }
-    out.push_back(cp);
-    i += extra + 1;
-  }
-  return out;
 }
 
 class CaseRun {
@@ -84,6 +43,9 @@ class CaseRun {
         execute(cmd.words);
       } catch (const CaseFailed& f) {
         report(f.message);
+        return false;
+      } catch (const InputRefused& r) {
+        report(r.message);
         return false;
       } catch (const shell::RandomQueueEmpty&) {
         report("random queue empty");
@@ -105,85 +67,12 @@ class CaseRun {
     if (!passed) report("expected " + expected + ", found " + found);
   }
 
-  shell::Screen& loadedScreen(int n) {
-    shell::Screen& s = program_.form(n);
-    if (!s.loaded()) throw CaseFailed{"Form" + std::to_string(n) + " is not loaded"};
-    return s;
-  }
-  void beforeInput() {
-    if (program_.ended()) throw CaseFailed{"input after the program ended"};
-  }
-  Control& control(const std::string& word) {
-    std::string error;
-    auto ref = controlRef(word, false, error);
-    return loadedScreen(ref->screen)(ref->control);
-  }
-  int screenOf(const std::string& word) { return *screenNumber(word.substr(0, word.find('.'))); }
+  shell::Screen& loadedScreen(int n) { return scenarios::loadedScreen(program_, n); }
 
   void execute(const std::vector<Word>& w) {
     const std::string& verb = w[0].text;
-    if (verb == "random") {
-      for (size_t i = 1; i < w.size(); ++i) platform_.queue(*number(w[i].text));
-    } else if (verb == "show") {
-      beforeInput();
-      const int n = *screenNumber(w[1].text);
-      if (!shell::Program::defined(n)) throw CaseFailed{w[1].text + " is not built yet"};
-      program_.showOnly(n);
-    } else if (verb == "click") {
-      beforeInput();
-      if (w.size() == 2) {
-        const int n = screenOf(w[1].text);
-        Control& c = control(w[1].text);
-        const double x = c.centreX(), y = c.centreY();
-        program_.mouseDown(n, Button::Left, x, y);
-        program_.mouseUp(n, Button::Left, x, y);
-      } else {
-        const int n = *screenNumber(w[1].text);
-        loadedScreen(n);
-        program_.mouseDown(n, Button::Left, *number(w[2].text), *number(w[3].text));
-        program_.mouseUp(n, Button::Left, *number(w[2].text), *number(w[3].text));
-      }
-    } else if (verb == "press" || verb == "release") {
-      beforeInput();
-      const int n = *screenNumber(w[1].text);
-      loadedScreen(n);
-      const double x = *number(w[3].text), y = *number(w[4].text);
-      if (verb == "press")
-        program_.mouseDown(n, button(w[2].text), x, y);
-      else
-        program_.mouseUp(n, button(w[2].text), x, y);
-    } else if (verb == "move") {
-      beforeInput();
-      const int n = *screenNumber(w[1].text);
-      loadedScreen(n);
-      program_.mouseMove(n, *number(w[2].text), *number(w[3].text));
-    } else if (verb == "drag") {
-      beforeInput();
-      const int n = screenOf(w[1].text);
-      Control& a = control(w[1].text);
-      const double ax = a.centreX(), ay = a.centreY();
-      Control& b = control(w[2].text);
-      const double bx = b.centreX(), by = b.centreY();
-      program_.mouseDown(n, Button::Left, ax, ay);
-      program_.mouseMove(n, bx, by);
-      program_.mouseUp(n, Button::Left, bx, by);
-    } else if (verb == "type") {
-      for (unsigned cp : codePoints(w[1].text)) {
-        beforeInput();
-        program_.key(cp < 256 ? static_cast<int>(cp) : '?', keyCodeOf(cp));
-      }
-    } else if (verb == "keypad") {
-      beforeInput();
-      const int d = w[1].text[0] - '0';
-      program_.key('0' + d, 96 + d);
-    } else if (verb == "key") {
-      beforeInput();
-      pressKey(w[1].text);
-    } else if (verb == "close") {
-      beforeInput();
-      const int n = *screenNumber(w[1].text);
-      loadedScreen(n);
-      program_.close(n);
+    if (isInput(verb)) {
+      applyInput(program_, [this](double r) { platform_.queue(r); }, w);
     } else if (verb == "snapshot") {
       shell::Screen* s = program_.active();
       if (!s) throw CaseFailed{"no active screen to snapshot"};
@@ -193,16 +82,6 @@ class CaseRun {
     } else if (verb == "expect") {
       expect(w);
     }
-  }
-
-  void pressKey(const std::string& name) {
-    if (name == "Tab") return program_.tab();
-    struct K { const char* name; int ch, code; };
-    static const K keys[] = {{"Backspace", 8, 8}, {"Enter", 13, 13}, {"Escape", 27, 27},
-                             {"Delete", 0, 46},   {"Left", 0, 37},   {"Right", 0, 39},
-                             {"Home", 0, 36},     {"End", 0, 35},    {"Shift", 0, 16}};
-    for (const K& k : keys)
-      if (name == k.name) return program_.key(k.ch, k.code);
   }
 
   void expect(const std::vector<Word>& w) {
