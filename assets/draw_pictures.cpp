@@ -333,6 +333,8 @@ int main(int argc, char** argv) {
   save(pointerGrab(), "pointer_grab.png");
   save(icon(64), "icon_64.png");
   save(icon(256), "icon_256.png");
+  save(icon(192), "icon_192.png");  // the sizes a tablet asks of a web app
+  save(icon(512), "icon_512.png");
   writeBeep(outDir + "/beep.wav");
   return 0;
 }

@@ -98,8 +98,8 @@ def main():
         'background_color': '#000000',
         'theme_color': '#008080',
         'icons': [
-            {'src': 'pictures/icon_64.png', 'sizes': '64x64', 'type': 'image/png'},
-            {'src': 'pictures/icon_256.png', 'sizes': '256x256', 'type': 'image/png', 'purpose': 'any'},
+            {'src': f'pictures/icon_{size}.png', 'sizes': f'{size}x{size}', 'type': 'image/png', 'purpose': 'any'}
+            for size in (64, 192, 256, 512)
         ],
     }
     with open(os.path.join(SITE, 'manifest.webmanifest'), 'w') as f:
