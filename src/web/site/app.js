@@ -294,6 +294,7 @@
     document.documentElement.dataset.ready = '1';
   }).catch((err) => { A.errors.push(String(err)); throw err; });
 
+  if (location.protocol === 'file:') document.getElementById('nofile').hidden = false;
   if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
     navigator.serviceWorker.register('sw.js').catch(() => {});
 })(window.aritmetica = window.aritmetica || {});
