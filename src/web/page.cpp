@@ -59,6 +59,11 @@ void Page::restart() {
   program->start();
 }
 
+const shell::Control* Page::controlAt(double x, double y) const {
+  shell::Screen* s = program && !program->ended() ? program->active() : nullptr;
+  return s ? s->hit(x, y) : nullptr;
+}
+
 void Page::paint() {
   if (!program || program->ended()) return js_ended();
   const shell::Screen* s = program->active();
@@ -119,26 +124,20 @@ EMSCRIPTEN_KEEPALIVE void aritmetica_tab() {
 
 // What the pointer shows over (x, y): 0 arrow, 1 hand, 2 chalk, 3 grab.
 EMSCRIPTEN_KEEPALIVE int aritmetica_pointer(double x, double y) {
-  auto& p = web::page();
-  shell::Screen* s = aritmetica_ended() ? nullptr : p.program->active();
-  const shell::Control* c = s ? s->hit(x, y) : nullptr;
+  const shell::Control* c = web::page().controlAt(x, y);
   return c ? int(c->pointer) : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* aritmetica_tooltip(double x, double y) {
-  auto& p = web::page();
-  shell::Screen* s = aritmetica_ended() ? nullptr : p.program->active();
-  const shell::Control* c = s ? s->hit(x, y) : nullptr;
+  const shell::Control* c = web::page().controlAt(x, y);
   return c ? c->toolTip.c_str() : "";
 }
 
-// Whether (x, y) lies on the text box that has the focus: a tap there is
-// where the device's own keyboard is wanted.
+// Whether a tap at (x, y) reaches the text box that has the focus: there
+// the device's own keyboard is wanted.
 EMSCRIPTEN_KEEPALIVE int aritmetica_on_focused_box(double x, double y) {
-  auto& p = web::page();
-  if (aritmetica_ended()) return 0;
-  const shell::Control* c = p.program->focus();
-  return c && c->visible && c->enabled && c->contains(x, y);
+  const shell::Control* c = web::page().controlAt(x, y);
+  return c && c == web::page().program->focus();
 }
 
 // The board in the window, as the desktop's whole-screen mode places it:

@@ -37,6 +37,9 @@ struct Page {
 
   void restart();
   void paint();
+  // The control of the screen shown that takes the pointer at (x, y), in
+  // twips; nullptr over nothing, or once the program has ended.
+  const shell::Control* controlAt(double x, double y) const;
 };
 
 Page& page();

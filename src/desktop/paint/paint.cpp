@@ -107,7 +107,6 @@ QSize clientSize(const shell::Screen& screen) {
 QRectF pixels(const shell::Control& c) { return rect(draw::pixels(c)); }
 
 QColor rgb(draw::Rgb c) { return QColor(draw::red(c), draw::green(c), draw::blue(c)); }
-QColor colour(shell::Colour c) { return rgb(draw::colour(c)); }
 
 QFont font(const draw::FontSpec& f) {
   // Faces of the same widths as the ones the screens were laid out with.

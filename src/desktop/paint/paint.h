@@ -38,7 +38,6 @@ QSize clientSize(const shell::Screen& screen);
 QRectF pixels(const shell::Control& c);
 
 QColor rgb(draw::Rgb c);
-QColor colour(shell::Colour c);
 QFont font(const draw::FontSpec& f);
 QFont font(const shell::Font& f);
 
