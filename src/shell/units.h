@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace shell {
 
@@ -20,5 +22,9 @@ constexpr bool isSystemColour(Colour c) { return (c & 0x80000000u) != 0; }
 
 // Numbers go into captions and texts in plain decimal: "7", "15", never "07".
 std::string text(long long n);
+
+// The code points of UTF-8 text; bytes that are not UTF-8 stand for
+// themselves.
+std::vector<unsigned> codePoints(std::string_view utf8);
 
 }  // namespace shell

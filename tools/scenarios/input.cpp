@@ -32,28 +32,6 @@ int keyCodeOf(unsigned ch) {
   }
 }
 
-// Code points of UTF-8 text; bytes that are not UTF-8 stand for themselves.
-std::vector<unsigned> codePoints(const std::string& s) {
-  std::vector<unsigned> out;
-  for (size_t i = 0; i < s.size();) {
-    const unsigned char c = s[i];
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    if (c >= 0x80 && c < 0xC0) extra = 0;
-    if (i + extra >= s.size() + (extra ? 0 : 1)) extra = 0;
-    unsigned cp = extra ? (c & (0x3F >> extra)) : c;
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      const unsigned char d = s[i + k];
-      if ((d & 0xC0) != 0x80) { ok = false; break; }
-      cp = (cp << 6) | (d & 0x3F);
-    }
-    if (!ok) { cp = c; extra = 0; }
-    out.push_back(cp);
-    i += extra + 1;
-  }
-  return out;
-}
-
 void beforeInput(const shell::Program& program) {
   if (program.ended()) throw InputRefused{"input after the program ended"};
 }
@@ -98,7 +76,7 @@ void applyInput(shell::Program& program, const std::function<void(double)>& queu
     return;
   }
   if (verb == "type") {
-    for (unsigned cp : codePoints(w[1].text)) {
+    for (unsigned cp : shell::codePoints(w[1].text)) {
       beforeInput(program);
       program.key(cp < 256 ? static_cast<int>(cp) : '?', keyCodeOf(cp));
     }

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "draw/record.h"
+#include "shell/units.h"
 
 #define STB_TRUETYPE_IMPLEMENTATION
 #define STB_IMAGE_IMPLEMENTATION
@@ -32,23 +33,6 @@ struct FontMeasure::Face {
   double scale(int pixelSize) const { return stbtt_ScaleForMappingEmToPixels(&info, float(pixelSize)); }
 };
 
-namespace {
-
-std::vector<unsigned> codePoints(std::string_view s) {
-  std::vector<unsigned> out;
-  for (size_t i = 0; i < s.size();) {
-    const unsigned char c = s[i];
-    const int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    unsigned cp = extra ? c & (0x3F >> extra) : c;
-    for (int k = 1; k <= extra && i + k < s.size(); ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
-    out.push_back(cp);
-    i += extra + 1;
-  }
-  return out;
-}
-
-}  // namespace
-
 FontMeasure::FontMeasure() {
   for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSerif-Regular.ttf",
                            "LiberationSerif-Bold.ttf"}) {
@@ -69,10 +53,10 @@ const FontMeasure::Face* FontMeasure::face(const draw::FontSpec& f) const {
 
 double FontMeasure::advance(const draw::FontSpec& f, std::string_view utf8) const {
   const Face* face = this->face(f);
-  if (!face) return 0.6 * f.pixelSize * double(codePoints(utf8).size());
+  if (!face) return 0.6 * f.pixelSize * double(shell::codePoints(utf8).size());
   double width = 0;
   unsigned previous = 0;
-  for (unsigned cp : codePoints(utf8)) {
+  for (unsigned cp : shell::codePoints(utf8)) {
     int advance = 0, bearing = 0;
     stbtt_GetCodepointHMetrics(&face->info, int(cp), &advance, &bearing);
     if (previous) advance += stbtt_GetCodepointKernAdvance(&face->info, int(previous), int(cp));
@@ -209,7 +193,7 @@ void Canvas::text(const draw::Text& t) {
   unsigned previous = 0;
   std::vector<unsigned char> glyph;
   const Box& c = clips_.back();
-  for (unsigned cp : codePoints(t.text)) {
+  for (unsigned cp : shell::codePoints(t.text)) {
     if (previous) x += stbtt_GetCodepointKernAdvance(&face->info, int(previous), int(cp)) * scale;
     const float shift = float(x - std::floor(x));
     int x0, y0, x1, y1;
