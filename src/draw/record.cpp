@@ -235,14 +235,17 @@ std::vector<Line> wrap(std::string_view caption, double width, const FontSpec& f
   return lines;
 }
 
-Drawing record(const shell::Program& program, const shell::Screen& screen, const Measure& measure) {
+Drawing emptyBoard(const Rect& client, shell::Colour back) {
   Drawing out;
   out.reserve(64);
-  const Rect client = clientRect(screen);
-  const shell::Colour back = screen.design().backColor;
   out.push_back(Fill{client, colour(back == shell::kNoColour ? shell::kButtonFace : back)});
   const Size board = pictureSize(shell::Picture::Chalkboard);
   out.push_back(Image{shell::Picture::Chalkboard, {0, 0, double(board.w), double(board.h)}});
+  return out;
+}
+
+Drawing record(const shell::Program& program, const shell::Screen& screen, const Measure& measure) {
+  Drawing out = emptyBoard(clientRect(screen), screen.design().backColor);
 
   Recorder r(measure, out);
   for (const shell::Box& b : screen.boxes()) r.box(b);

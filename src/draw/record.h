@@ -19,6 +19,10 @@ namespace draw {
 
 Drawing record(const shell::Program& program, const shell::Screen& screen, const Measure& measure);
 
+// The back colour and the chalkboard alone: where every screen's drawing
+// begins, and what the page shows once the program has ended.
+Drawing emptyBoard(const Rect& client, shell::Colour back = shell::kNoColour);
+
 // The screen's client area, and a control's rectangle, in logical pixels.
 Rect clientRect(const shell::Screen& screen);
 Rect pixels(const shell::Control& c);

@@ -65,12 +65,15 @@ const shell::Control* Page::controlAt(double x, double y) const {
 }
 
 void Page::paint() {
-  if (!program || program->ended()) return js_ended();
-  const shell::Screen* s = program->active();
-  if (!s) return js_ended();
-  const draw::Rect client = draw::clientRect(*s);
-  js_screen(client.h, s->caption().c_str());
-  replay(draw::record(*program, *s, measure()), client.w, client.h);
+  const shell::Screen* s = program && !program->ended() ? program->active() : nullptr;
+  if (!s) {
+    js_ended();
+    replay(draw::emptyBoard(shown), shown.w, shown.h);
+    return;
+  }
+  shown = draw::clientRect(*s);
+  js_screen(shown.h, s->caption().c_str());
+  replay(draw::record(*program, *s, measure()), shown.w, shown.h);
 }
 
 }  // namespace web

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "draw/drawing.h"
 #include "shell/platform.h"
 #include "shell/program.h"
 #include "shell/random.h"
@@ -34,6 +35,7 @@ struct Page {
   WebPlatform platform;
   std::unique_ptr<shell::Program> program;
   int pressScreen = 0;  // the screen a press began on gets its move and release
+  draw::Rect shown{0, 0, 792, 573};  // the board last painted, in logical pixels
 
   void restart();
   void paint();

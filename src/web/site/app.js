@@ -41,10 +41,9 @@
     if (document.title !== caption) document.title = caption;
   };
 
-  // After "ESCI": the empty chalkboard and one way to start again.
+  // After "ESCI" (the program then draws the empty chalkboard): one way
+  // to start again.
   A.ended = function () {
-    A.canvas.begin(kWidth, height);
-    A.canvas.image('chalkboard', 0, 0, 800, 600);
     document.title = 'Aritmetica';
     hideTip();
     keys.blur();
