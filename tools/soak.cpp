@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "frame/exercise.h"
-#include "shell/fake_platform.h"
+#include "testing/fake_platform.h"
 #include "shell/program.h"
 #include "soak_rules.h"
 

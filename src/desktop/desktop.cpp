@@ -3,33 +3,85 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTime>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-
-#include "paint/paint.h"
 
 namespace desktop {
 
-// Before each sleep of a handler the windows are painted; while it sleeps
-// F11 is answered and the rest of the input waits.
-Desktop::Desktop()
-    : platform_([this] { repaintAll(); }, [this] { held_.processWhileHolding(); }), program_(platform_) {}
+namespace {
+
+// A frame of the display: the pace at which pictures due are shown.
+constexpr double kFrameMs = 1000.0 / 60;
+
+}  // namespace
+
+void Machine::reseed() { random_.mix(QTime::currentTime().msecsSinceStartOfDay() / 1000.0); }
+
+void Machine::log(std::string_view message) {
+  std::fprintf(stderr, "aritmetica: %.*s\n", int(message.size()), message.data());
+}
+
+Desktop::Desktop() : session_(machine_, &measure_) {
+  clock_.start();
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { play(); });
+}
 
 Desktop::~Desktop() {
   for (auto& [n, w] : windows_) delete w;
 }
 
 void Desktop::start() {
-  input([](shell::Program& p) { p.start(); });
+  session_.start(now());
+  play();
   started_ = true;
 }
 
-void Desktop::reportError(const char* what) { std::fprintf(stderr, "aritmetica: %s\n", what); }
+void Desktop::pointer(const session::PointerInput& input) {
+  if (started_) sound_.open();
+  session_.pointer(input, now());
+  play();
+}
+
+void Desktop::key(const session::Key& key, int shift) {
+  if (started_) sound_.open();
+  if (session_.key(key, shift, now()) == session::KeyName::WholeScreen) toggleWholeScreen();
+  play();
+}
+
+void Desktop::close(int screen) {
+  session_.close(screen, now());
+  play();
+}
+
+void Desktop::play() {
+  if (quitting_) return;
+  const double t = now();
+  const session::Session::Due due = session_.advance(t);
+  for (const session::Step& step : due.sounds)
+    if (std::holds_alternative<session::Chime>(step)) sound_.chime();
+  sync();
+  if (quitting_) return;
+  if (due.pictureChanged)
+    for (auto& [n, w] : windows_) w->update();
+  const double wake = session_.wakeAt();
+  if (std::isinf(wake)) {
+    timer_.stop();
+    return;
+  }
+  // Pictures due closer together than a frame are shown at the frame's pace.
+  timer_.start(int(std::ceil(std::max(wake - t, kFrameMs))));
+}
 
 void Desktop::sync() {
   if (quitting_) return;
-  if (program_.ended()) {
+  const shell::Program& program = session_.program();
+  if (program.ended()) {
     quitting_ = true;
+    timer_.stop();
     for (auto& [n, w] : windows_) {
       w->hide();
       w->deleteLater();
@@ -38,11 +90,12 @@ void Desktop::sync() {
     QCoreApplication::quit();
     return;
   }
-  const auto loaded = program_.loaded();
+  const auto loaded = program.loaded();
   QScreen* const monitor = this->monitor();
   // Windows of screens just loaded, back to front so that the active screen
   // ends on top; made before the old ones go, so that nothing flashes in
   // between.
+  bool changed = false;
   for (auto s = loaded.rbegin(); s != loaded.rend(); ++s) {
     const int n = (*s)->number();
     if (windows_.count(n)) continue;
@@ -50,6 +103,7 @@ void Desktop::sync() {
     w->place(wholeScreen_, monitor);
     windows_[n] = w;
     w->show();
+    changed = true;
   }
   // Windows whose screen is gone; deleted later, as one of them may be the
   // window whose event is being handled right now.
@@ -63,19 +117,20 @@ void Desktop::sync() {
     it->second->hide();
     it->second->deleteLater();
     it = windows_.erase(it);
+    changed = true;
   }
-  const shell::Screen* active = program_.active();
+  const shell::Screen* active = program.active();
   const int activeNumber = active ? active->number() : 0;
   if (activeNumber != active_ && windows_.count(activeNumber)) {
     ScreenWindow* w = windows_[activeNumber];
     w->raise();
     w->activateWindow();
+    changed = true;
   }
   active_ = activeNumber;
-  for (auto& [n, w] : windows_) {
-    w->update();
-    w->updatePointer(w->mapFromGlobal(QCursor::pos()));
-  }
+  if (changed)
+    for (auto& [n, w] : windows_) w->update();
+  for (auto& [n, w] : windows_) w->updatePointer(w->mapFromGlobal(QCursor::pos()));
 }
 
 QScreen* Desktop::monitor() const {
@@ -93,11 +148,6 @@ void Desktop::setWholeScreen(bool on) {
     it->second->activateWindow();
   }
   for (auto& [n, w] : windows_) w->updatePointer(w->mapFromGlobal(QCursor::pos()));
-}
-
-void Desktop::repaintAll() {
-  for (auto& [n, w] : windows_)
-    if (w->isVisible()) w->repaint();
 }
 
 }  // namespace desktop

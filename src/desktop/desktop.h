@@ -1,20 +1,36 @@
-// The desktop program: the Program with the real platform, one window per
-// loaded screen, and the synchronisation after every input (windows made
-// for screens just loaded, closed for screens unloaded, the active one in
-// front, all repainted; the application quits when the program has ended).
+// The desktop program: the session on the machine, one window per loaded
+// screen, and the playing of the session's steps by the clock. After every
+// input the windows are brought in line with the model (windows made for
+// screens just loaded, closed for screens unloaded, the active one in
+// front); the pictures, the chime and the phrases are played when they are
+// due, the board of the screen shown showing at each frame the latest
+// picture due. The application quits when the program has ended.
 // It also keeps the one mode of all windows: the designed window, or the
 // whole-screen mode, in which every window fills the monitor of the active
 // one; a window made for a screen just loaded opens directly in the mode.
 #pragma once
+#include <QElapsedTimer>
+#include <QTimer>
 #include <map>
-#include <memory>
 
-#include "desktop_platform.h"
-#include "held_input.h"
+#include "paint/paint.h"
 #include "screen_window.h"
-#include "shell/program.h"
+#include "session/session.h"
+#include "shell/random.h"
+#include "sound.h"
 
 namespace desktop {
+
+// The generator reseeded from the time of day, faults on standard error.
+class Machine : public session::Machine {
+ public:
+  void reseed() override;
+  double next() override { return random_.next(); }
+  void log(std::string_view message) override;
+
+ private:
+  shell::Random random_;
+};
 
 class Desktop {
  public:
@@ -26,38 +42,34 @@ class Desktop {
   bool wholeScreen() const { return wholeScreen_; }
   void setWholeScreen(bool on);
   void toggleWholeScreen() { setWholeScreen(!wholeScreen_); }
-  shell::Program& program() { return program_; }
+  void setVoice(bool on) { session_.setVoice(on, now()); }
 
-  // Runs one input on the Program, catching what a handler throws, then
-  // brings the windows in line with the model. The sound opens with the
-  // child's first input, long before an answer can beep, so that the title
-  // window opens without it. Input that comes while the handler waits is
-  // handled afterwards, in order; F11 at once.
-  template <class F>
-  void input(F&& f) {
-    if (started_) platform_.openSound();
-    try {
-      f(program_);
-    } catch (const std::exception& e) {
-      reportError(e.what());
-    } catch (...) {
-      reportError("unknown error");
-    }
-    sync();
-    held_.release();
-  }
+  shell::Program& program() { return session_.program(); }
+  session::Session& session() { return session_; }
+  const paint::QtMeasure& measure() const { return measure_; }
+
+  // Input from a window. The sound opens with the child's first input, long
+  // before an answer can chime, so that the title window opens without it.
+  void pointer(const session::PointerInput& input);
+  void key(const session::Key& key, int shift);
+  void close(int screen);
 
  private:
+  double now() const { return double(clock_.nsecsElapsed()) / 1e6; }
+  // Plays what is due, brings the windows in line, and sets the timer for
+  // what comes next.
+  void play();
   void sync();
-  void repaintAll();
   // The monitor of the active window, where new windows open.
   QScreen* monitor() const;
-  static void reportError(const char* what);
 
-  DesktopPlatform platform_;
-  shell::Program program_;
+  Machine machine_;
+  paint::QtMeasure measure_;
+  session::Session session_;
+  Sound sound_;
+  QElapsedTimer clock_;
+  QTimer timer_;
   std::map<int, ScreenWindow*> windows_;
-  HeldInput held_{[this] { toggleWholeScreen(); }};
   int active_ = 0;
   bool quitting_ = false;
   bool started_ = false;

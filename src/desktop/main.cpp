@@ -1,5 +1,6 @@
 // Aritmetica: the title screen opens; everything else is the screens' own.
-// The one option is the whole-screen mode (see options.h); no setting is kept.
+// The options are the whole-screen mode and the voice (see options.h); no
+// setting is kept.
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
   desktop::Desktop desktop;
   desktop.setWholeScreen(options.wholeScreen);
+  desktop.setVoice(options.voice);
   desktop.start();
   return QApplication::exec();
 }

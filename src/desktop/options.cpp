@@ -6,15 +6,17 @@
 
 namespace desktop {
 
-const char* const kUsage = "usage: aritmetica [--fullscreen] [--help]\n";
+const char* const kUsage = "usage: aritmetica [--fullscreen] [--no-voice] [--help]\n";
 const char* const kHelp =
-    "usage: aritmetica [--fullscreen] [--help]\n"
+    "usage: aritmetica [--fullscreen] [--no-voice] [--help]\n"
     "Arithmetic drills for the first class of primary school.\n"
     "\n"
     "  --fullscreen  start in the whole-screen mode: the screens fill the monitor\n"
+    "  --no-voice    start with the spoken instructions off\n"
     "  --help        show this help and exit\n"
     "\n"
-    "F11 switches between the whole-screen mode and the window at any moment.\n";
+    "F11 switches between the whole-screen mode and the window at any moment.\n"
+    "F2 turns the spoken instructions off and on at any moment.\n";
 
 namespace {
 
@@ -45,6 +47,8 @@ Options parseOptions(const std::vector<std::string>& arguments) {
     const std::string_view a = arguments[i];
     if (a == "--fullscreen") {
       o.wholeScreen = true;
+    } else if (a == "--no-voice") {
+      o.voice = false;
     } else if (a == "--help" || a == "-h") {
       o.action = Options::Action::Help;
       return o;

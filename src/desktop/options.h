@@ -1,6 +1,6 @@
-// The command line: --fullscreen starts in the whole-screen mode, --help
-// says so; anything else is a mistake, answered with the usage line. The
-// options of Qt itself (-platform, -display, -style and their like) are let
+// The command line: --fullscreen starts in the whole-screen mode,
+// --no-voice with the spoken instructions off, --help says so; anything
+// else is a mistake, answered with the usage line. The options of Qt itself (-platform, -display, -style and their like) are let
 // through to the application untouched.
 #pragma once
 #include <string>
@@ -12,6 +12,7 @@ struct Options {
   enum class Action { Run, Help, Usage };
   Action action = Action::Run;
   bool wholeScreen = false;
+  bool voice = true;
   std::string mistake;  // the argument that was not understood (Usage)
 };
 

@@ -33,8 +33,7 @@ QRectF Placement::toWindow(QRectF r) const {
   return QRectF(offset_ + r.topLeft() * factor_, r.size() * factor_);
 }
 
-void Placement::paint(QPainter& p, QSizeF window, const shell::Program& program,
-                      const shell::Screen& screen) const {
+void Placement::paint(QPainter& p, QSizeF window, const draw::Drawing& drawing) const {
   const QRectF board = boardInWindow();
   // The margins; the board paints itself opaquely over them.
   if (board != QRectF(QPointF(), window)) p.fillRect(QRectF(QPointF(), window), kMarginColour);
@@ -42,7 +41,7 @@ void Placement::paint(QPainter& p, QSizeF window, const shell::Program& program,
   p.translate(offset_);
   p.scale(factor_, factor_);
   p.setClipRect(QRectF(QPointF(), board_), Qt::IntersectClip);
-  paint::paint(p, program, screen);
+  paint::replay(p, drawing);
   p.restore();
 }
 

@@ -38,10 +38,9 @@ class Placement {
   // A rectangle in the board's pixels as the window shows it.
   QRectF toWindow(QRectF boardPixels) const;
 
-  // Paints the screen into a window (or an image) of the given size:
-  // margins, then the board under the transform, clipped to itself.
-  void paint(QPainter& painter, QSizeF window, const shell::Program& program,
-             const shell::Screen& screen) const;
+  // Paints a board's drawing into a window (or an image) of the given
+  // size: margins, then the board under the transform, clipped to itself.
+  void paint(QPainter& painter, QSizeF window, const draw::Drawing& drawing) const;
 
  private:
   double factor_ = 1;

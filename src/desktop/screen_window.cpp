@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointingDevice>
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
@@ -12,15 +13,12 @@
 
 #include "desktop.h"
 #include "keys.h"
+#include "draw/record.h"
 #include "paint/paint.h"
 
 namespace desktop {
 
 namespace {
-
-// Where a release in the margin is delivered: outside every control, so that
-// it ends a press or a drag without clicking or dropping anything.
-constexpr QPointF kOffBoard(-1e6, -1e6);
 
 std::optional<shell::Button> button(Qt::MouseButton b) {
   switch (b) {
@@ -93,74 +91,87 @@ Placement ScreenWindow::placement() const {
 
 void ScreenWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  placement().paint(p, size(), desktop_.program(), desktop_.program().form(screen_));
+  const session::Picture& shown = desktop_.session().shown();
+  if (shown.screen == screen_) {
+    placement().paint(p, size(), shown.drawing);
+    return;
+  }
+  const shell::Screen& s = desktop_.program().form(screen_);
+  if (s.loaded()) placement().paint(p, size(), draw::record(desktop_.program(), s, desktop_.measure()));
 }
 
 void ScreenWindow::updatePointer(QPointF position) {
-  shell::Screen& s = desktop_.program().form(screen_);
   const Placement placed = placement();
   const auto at = placed.twipsOnBoard(position);
-  const shell::Control* c = at ? s.hit(at->x(), at->y()) : nullptr;
-  const shell::Pointer p = c ? c->pointer : shell::Pointer::Arrow;
+  const shell::Pointer p =
+      at ? desktop_.session().hover(screen_, at->x(), at->y()).pointer : shell::Pointer::Arrow;
   if (p == shell::Pointer::Arrow)
     unsetCursor();
   else
     setCursor(pointerCursor(p, placed.factor()));
 }
 
-// A press in the margin reaches no screen; a release there still ends the
-// press or the drag that began on the board.
-void ScreenWindow::mousePressEvent(QMouseEvent* e) {
+// A finger's events come as the mouse events Qt makes of them, marked with
+// the touch screen they came from.
+void ScreenWindow::pointer(QMouseEvent* e, int kind) {
+  session::PointerInput in;
+  in.kind = static_cast<session::PointerInput::Kind>(kind);
+  in.screen = screen_;
   const auto b = button(e->button());
-  const auto at = placement().twipsOnBoard(e->position());
-  if (!b || !at) return;
-  const int shift = shiftState(e->modifiers());
-  desktop_.input([&](shell::Program& p) { p.mouseDown(screen_, *b, at->x(), at->y(), shift); });
+  if (in.kind != session::PointerInput::Kind::Move) {
+    if (!b) return;  // the side buttons and the rest do nothing
+    in.button = *b;
+  }
+  const Placement placed = placement();
+  const auto on = placed.twipsOnBoard(e->position());
+  const QPointF at = on ? *on : placed.twips(e->position());
+  in.x = at.x();
+  in.y = at.y();
+  in.onBoard = on.has_value();
+  in.shift = shiftState(e->modifiers());
+  const QPointingDevice* device = e->pointingDevice();
+  if (device && device->type() == QInputDevice::DeviceType::TouchScreen) in.device = session::Device::Touch;
+  desktop_.pointer(in);
 }
 
-void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) {
-  const auto b = button(e->button());
-  if (!b) return;
-  const QPointF at = placement().twipsOnBoard(e->position()).value_or(kOffBoard);
-  const int shift = shiftState(e->modifiers());
-  desktop_.input([&](shell::Program& p) { p.mouseUp(screen_, *b, at.x(), at.y(), shift); });
-}
+void ScreenWindow::mousePressEvent(QMouseEvent* e) { pointer(e, int(session::PointerInput::Kind::Press)); }
+void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { pointer(e, int(session::PointerInput::Kind::Release)); }
 
 void ScreenWindow::mouseMoveEvent(QMouseEvent* e) {
-  const QPointF at = placement().twips(e->position());
-  const bool dragging = desktop_.program().dragging().has_value();
-  desktop_.program().mouseMove(screen_, at.x(), at.y());
-  if (dragging) update();
+  if (e->buttons() != Qt::NoButton) pointer(e, int(session::PointerInput::Kind::Move));
   updatePointer(e->position());
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* e) {
-  const auto k = keyCodes(e->key(), e->modifiers(), e->text());
-  if (!k) return;
-  desktop_.input([&](shell::Program& p) { p.key(k->character, k->keyCode, k->shift); });
+  const auto k = key(e->key(), e->modifiers(), e->text());
+  if (!k || (k->name == session::KeyName::WholeScreen && e->isAutoRepeat())) return;
+  desktop_.key(*k, shiftState(e->modifiers()));
 }
 
 bool ScreenWindow::event(QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(e);
-    if (key->key() == Qt::Key_F11) {
-      if (!key->isAutoRepeat()) desktop_.toggleWholeScreen();
-      return true;
-    }
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-      desktop_.input([](shell::Program& p) { p.tab(); });
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+      desktop_.key({session::KeyName::Tab}, 0);
       return true;
     }
   }
+  if (e->type() == QEvent::TouchCancel) {
+    session::PointerInput in;
+    in.kind = session::PointerInput::Kind::Cancel;
+    in.screen = screen_;
+    in.device = session::Device::Touch;
+    desktop_.pointer(in);
+  }
   if (e->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(e);
-    shell::Screen& s = desktop_.program().form(screen_);
     const Placement placed = placement();
     const auto at = placed.twipsOnBoard(help->pos());
-    const shell::Control* c = at ? s.hit(at->x(), at->y()) : nullptr;
-    if (c && !c->toolTip.empty()) {
-      QToolTip::showText(help->globalPos(), QString::fromStdString(c->toolTip), this,
-                         placed.toWindow(paint::pixels(*c)).toAlignedRect());
+    const auto hover = at ? desktop_.session().hover(screen_, at->x(), at->y()) : session::Session::Hover{};
+    if (!hover.toolTip.empty()) {
+      const draw::Rect& r = hover.area;
+      QToolTip::showText(help->globalPos(), QString::fromStdString(hover.toolTip), this,
+                         placed.toWindow(QRectF(r.x, r.y, r.w, r.h)).toAlignedRect());
     } else {
       QToolTip::hideText();
       e->ignore();
@@ -174,7 +185,7 @@ bool ScreenWindow::event(QEvent* e) {
 // itself goes at the synchronisation that follows.
 void ScreenWindow::closeEvent(QCloseEvent* e) {
   e->ignore();
-  desktop_.input([this](shell::Program& p) { p.close(screen_); });
+  desktop_.close(screen_);
 }
 
 }  // namespace desktop

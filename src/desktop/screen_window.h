@@ -1,14 +1,17 @@
-// The window of one loaded screen: paints the model and hands the mouse and
-// the keyboard to the Program, nothing more. Which screens have windows, and
-// when they go, is the Desktop's business; so is F11, which the window hands
-// back to it and never to the screen. In the whole-screen mode the window
-// fills a monitor and the board is scaled into it (see placement.h).
+// The window of one loaded screen: paints the board and hands the mouse,
+// touch and the keyboard to the session, nothing more. The screen the
+// session shows is painted from its latest picture due (so an animation
+// plays, and a resize during it repaints the same moment); a screen behind
+// it is painted from the model. Which screens have windows, and when they
+// go, is the Desktop's business. In the whole-screen mode the window fills a
+// monitor and the board is scaled into it (see placement.h).
 #pragma once
 #include <QWidget>
 
 #include "placement.h"
 
 class QScreen;
+class QMouseEvent;
 
 namespace desktop {
 
@@ -38,6 +41,8 @@ class ScreenWindow : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  void pointer(QMouseEvent* e, int kind);
+
   Desktop& desktop_;
   int screen_;
 };

@@ -45,6 +45,7 @@ struct Control {
   bool enabled = true;
   bool locked = false;  // TextBox
   int tabIndex = 0;     // TextBox
+  bool takesWords = false;  // TextBox: the child types a word, not digits
   std::string toolTip;
   Pointer pointer = Pointer::Arrow;
   Picture picture = Picture::None;  // Image
@@ -87,6 +88,7 @@ struct Control {
   Control& hidden() { visible = false; return *this; }
   Control& disabled() { enabled = false; return *this; }
   Control& tab(int i) { tabIndex = i; return *this; }
+  Control& words() { takesWords = true; return *this; }
   Control& border(Colour c, int w = 1) { borderColor = c; borderWidth = w; return *this; }
   Control& fill(Colour c) { fillColor = c; fillStyle = 0; return *this; }
 };

@@ -92,6 +92,7 @@ void Program::show(int number) {
   } else {
     activate(number);
   }
+  if (observer_ && s.loaded() && active() == &s) observer_->shown(s);
 }
 
 void Program::showOnly(int number) {
@@ -212,8 +213,15 @@ void Program::mouseUp(int number, Button b, double x, double y, int shift) {
     press_.reset();
     if (!press || press->screen != number || press->button != b || b != Button::Left) return;
     Control* c = s.hit(x, y);
-    if (c && c->name == press->control) s.fireClick(*c);
+    if (!c || c->name != press->control) return;
+    if (observer_) observer_->clicked(s, *c);
+    s.fireClick(*c);
   });
+}
+
+void Program::cancelPress() {
+  press_.reset();
+  drag_.reset();
 }
 
 void Program::mouseMove(int number, double x, double y) {

@@ -23,6 +23,16 @@ struct ProgramEnded {};
 
 class Program {
  public:
+  // Told what the child has just done or seen, after the program decided it
+  // and before the screen's handler runs: the spoken instructions follow
+  // these. Knows nothing of handlers.
+  class Observer {
+   public:
+    virtual ~Observer() = default;
+    virtual void shown(Screen& screen) = 0;
+    virtual void clicked(Screen& screen, Control& control) = 0;
+  };
+
   using Factory = std::function<std::unique_ptr<Screen>(Program&)>;
   // Screens register themselves at start-up (see SCREEN below).
   static bool define(int number, Factory f);
@@ -68,6 +78,11 @@ class Program {
   void key(int ch, int keyCode, int shift = 0);
   void tab();
   void close(int screen);
+  // A press that will not be completed (a cancelled touch): no click, no
+  // drop; a dragged picture stays where it was.
+  void cancelPress();
+
+  void observe(Observer* o) { observer_ = o; }
 
   // Where a dragged picture is, for painting its outline; nullopt if none.
   struct DragState { int screen; std::string picture; double x, y; };
@@ -80,6 +95,7 @@ class Program {
   void drainTabs();
 
   Platform& platform_;
+  Observer* observer_ = nullptr;
   std::map<int, std::unique_ptr<Screen>> screens_;
   std::vector<int> zorder_;  // loaded screens, active first
   bool ended_ = false;

@@ -39,6 +39,9 @@ wait_for() {  # up to about 10 s for a command to succeed
 window() {  # the program's visible window whose title ends with $1
   timeout 20 xdotool search --all --sync --onlyvisible --pid $pid --name "$1\$" | head -1
 }
+placed() {  # placed WINDOW "LEFT TOP WIDTH HEIGHT", asked afresh at every try of wait_for
+  test "$(geometry "$1")" = "$2"
+}
 geometry() {  # geometry WINDOW: "LEFT TOP WIDTH HEIGHT"
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
     /^ *Width/ {w=$2} /^ *Height/ {h=$2} END {print x, y, w, h}'
@@ -62,7 +65,7 @@ shot() { import -window root "$work/shot.png" || fail "no screenshot"; }
 "$program" --fullscreen >"$work/log" 2>&1 &
 pid=$!
 w=$(window 'Aritmetica cl\. I') && [ -n "$w" ] || fail "the title window did not open"
-wait_for test "$(geometry "$w")" = "0 0 1920 1080" || fail "title window at $(geometry "$w"), not covering the screen"
+wait_for placed "$w" "0 0 1920 1080" || fail "title window at $(geometry "$w"), not covering the screen"
 sleep 0.5
 shot
 [ "$(rgb $(scaled 700 400 573))" = "0 128 128" ] || fail "no board at the scaled 700,400: $(rgb $(scaled 700 400 573))"
@@ -75,23 +78,23 @@ click 396 236 573                                   # ARITMETICA
 w=$(window 'Menu principale') && [ -n "$w" ] || fail "the main menu did not open"
 gone() { ! xdotool search --all --onlyvisible --pid $pid --name 'Aritmetica cl\. I$'; }
 wait_for gone || fail "the title window is still there"
-wait_for test "$(geometry "$w")" = "0 0 1920 1080" || fail "main menu at $(geometry "$w"), not whole-screen"
+wait_for placed "$w" "0 0 1920 1080" || fail "main menu at $(geometry "$w"), not whole-screen"
 
 xdotool key --window "$w" F11
 # The designed window, centred as ever and in front.
-wait_for test "$(geometry "$w")" = "564 245 792 550" || fail "after F11 the menu is at $(geometry "$w")"
+wait_for placed "$w" "564 245 792 550" || fail "after F11 the menu is at $(geometry "$w")"
 sleep 0.3
 shot
 [ "$(rgb $((564 + 700)) $((245 + 400)))" = "0 128 128" ] || fail "the small menu is not painted in front"
 [ "$(rgb 100 540)" = "0 0 0" ] || fail "something covers the screen round the small menu: $(rgb 100 540)"
 xdotool key --window "$w" F11
-wait_for test "$(geometry "$w")" = "0 0 1920 1080" || fail "a second F11 left the menu at $(geometry "$w")"
+wait_for placed "$w" "0 0 1920 1080" || fail "a second F11 left the menu at $(geometry "$w")"
 
 click 200 248 550                                   # OPERAZIONI VARIE ENTRO IL 9
 w=$(window 'Menu operazioni entro 10') && [ -n "$w" ] || fail "no menu within 10"
 click 100 312 573                                   # Dal numero in lettere e in cifre all'abaco
 w=$(window "all'abaco") && [ -n "$w" ] || fail "no abacus screen"
-wait_for test "$(geometry "$w")" = "0 0 1920 1080" || fail "abacus screen at $(geometry "$w")"
+wait_for placed "$w" "0 0 1920 1080" || fail "abacus screen at $(geometry "$w")"
 click 64 540 559                                    # the chalk: a question, beads enabled
 # Bead 1 from its home (board pixels 120,136, 32 square) onto the units spike.
 xdotool mousemove $(scaled 136 152 559) mousedown 1
@@ -105,13 +108,13 @@ set -- $(rgb $(scaled 664 376 559))
 
 # Out of the mode in the middle of the question: the bead is still on its spike.
 xdotool key --window "$w" F11
-wait_for test "$(geometry "$w")" = "564 240 792 559" || fail "after F11 the abacus screen is at $(geometry "$w")"
+wait_for placed "$w" "564 240 792 559" || fail "after F11 the abacus screen is at $(geometry "$w")"
 sleep 0.3
 shot
 set -- $(rgb $((564 + 664)) $((240 + 376)))
 [ "$1" -gt 200 ] && [ "$2" -gt 200 ] && [ "$3" -gt 200 ] || fail "the bead left slot 1 with F11 (found $*)"
 xdotool key --window "$w" F11
-wait_for test "$(geometry "$w")" = "0 0 1920 1080" || fail "abacus screen not whole-screen again"
+wait_for placed "$w" "0 0 1920 1080" || fail "abacus screen not whole-screen again"
 
 # F11 while the beads of "Completa la decina sull'abaco" move: answered at
 # once, the exchange goes on in the designed window.
@@ -127,7 +130,7 @@ click 532 252 570                                   # into the answer box
 # Every digit on the keypad; the right one starts the exchange, F11 comes
 # while it runs, and the digits after the right one wait their turn.
 xdotool key --window "$w" --delay 100 KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_7 KP_8 KP_9 F11
-wait_for test "$(geometry "$w")" = "564 235 792 570" || fail "F11 during the exchange left the screen at $(geometry "$w")"
+wait_for placed "$w" "564 235 792 570" || fail "F11 during the exchange left the screen at $(geometry "$w")"
 i=0
 while [ $i -lt 30 ]; do  # longer than the pause before the exchange
   import -window "$w" "$work/exchange-$i.png" 2>/dev/null

@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "desktop/paint/paint.h"
-#include "shell/fake_platform.h"
+#include "testing/fake_platform.h"
 #include "shell/program.h"
 
 using namespace shell;

@@ -10,7 +10,8 @@
 #include "desktop/options.h"
 #include "desktop/paint/paint.h"
 #include "desktop/placement.h"
-#include "shell/fake_platform.h"
+#include "draw/record.h"
+#include "testing/fake_platform.h"
 #include "shell/program.h"
 
 using desktop::Placement;
@@ -61,7 +62,8 @@ struct ScaledPainting : ::testing::Test {
     QImage image(window, QImage::Format_RGB32);
     image.fill(Qt::magenta);  // whatever the painting leaves out shows
     QPainter p(&image);
-    Placement::fit(paint::clientSize(s), window).paint(p, window, program, s);
+    paint::QtMeasure measure;
+    Placement::fit(paint::clientSize(s), window).paint(p, window, draw::record(program, s, measure));
     return image;
   }
   QImage paintAtFactor(int number, double factor) {

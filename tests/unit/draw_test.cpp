@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "draw/record.h"
-#include "shell/fake_platform.h"
+#include "testing/fake_platform.h"
 #include "shell/program.h"
 
 using namespace shell;

@@ -2,7 +2,7 @@
 // does, and how screens are shown, unloaded and ended.
 #include <gtest/gtest.h>
 
-#include "shell/fake_platform.h"
+#include "testing/fake_platform.h"
 #include "shell/program.h"
 
 using namespace shell;

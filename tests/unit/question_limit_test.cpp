@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "shell/fake_platform.h"
+#include "testing/fake_platform.h"
 #include "shell/program.h"
 
 using namespace shell;

@@ -4,7 +4,7 @@
 
 #include "draw/record.h"
 #include "raster.h"
-#include "shell/fake_platform.h"
+#include "testing/fake_platform.h"
 #include "shell/program.h"
 
 namespace {

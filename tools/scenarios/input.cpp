@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
+#include "session/session.h"
 #include "shell/program.h"
 #include "syntax.h"
 
@@ -10,26 +12,12 @@ namespace scenarios {
 
 namespace {
 
+using session::PointerInput;
 using shell::Button;
 using shell::Control;
 
 Button button(const std::string& word) {
   return word == "right" ? Button::Right : word == "middle" ? Button::Middle : Button::Left;
-}
-
-// Key code of a typed character on the main keyboard.
-int keyCodeOf(unsigned ch) {
-  if (ch >= '0' && ch <= '9') return static_cast<int>(ch);
-  if (ch >= 'a' && ch <= 'z') return static_cast<int>(ch - 32);
-  if (ch >= 'A' && ch <= 'Z') return static_cast<int>(ch);
-  switch (ch) {
-    case ' ': return 32;
-    case '+': return 187;
-    case ',': return 188;
-    case '-': return 189;
-    case '.': return 190;
-    default: return 0;
-  }
 }
 
 void beforeInput(const shell::Program& program) {
@@ -42,14 +30,14 @@ Control& control(shell::Program& program, const std::string& word) {
   return loadedScreen(program, ref->screen)(ref->control);
 }
 
-void pressKey(shell::Program& program, const std::string& name) {
-  if (name == "Tab") return program.tab();
-  struct K { const char* name; int ch, code; };
-  static const K keys[] = {{"Backspace", 8, 8}, {"Enter", 13, 13}, {"Escape", 27, 27},
-                           {"Delete", 0, 46},   {"Left", 0, 37},   {"Right", 0, 39},
-                           {"Home", 0, 36},     {"End", 0, 35},    {"Shift", 0, 16}};
-  for (const K& k : keys)
-    if (name == k.name) return program.key(k.ch, k.code);
+PointerInput at(PointerInput::Kind kind, int screen, Button b, double x, double y) {
+  PointerInput p;
+  p.kind = kind;
+  p.screen = screen;
+  p.button = b;
+  p.x = x;
+  p.y = y;
+  return p;
 }
 
 }  // namespace
@@ -68,9 +56,12 @@ bool isInput(const std::string& verb) {
   return std::any_of(verbs.begin(), verbs.end(), [&](const char* v) { return verb == v; });
 }
 
-void applyInput(shell::Program& program, const std::function<void(double)>& queue,
+void applyInput(session::Session& session, double now, const std::function<void(double)>& queue,
                 const std::vector<Word>& w) {
+  using K = PointerInput::Kind;
+  shell::Program& program = session.program();
   const std::string& verb = w[0].text;
+  auto pointer = [&](const PointerInput& p) { session.pointer(p, now); };
   if (verb == "random") {
     for (size_t i = 1; i < w.size(); ++i) queue(*number(w[i].text));
     return;
@@ -78,7 +69,7 @@ void applyInput(shell::Program& program, const std::function<void(double)>& queu
   if (verb == "type") {
     for (unsigned cp : shell::codePoints(w[1].text)) {
       beforeInput(program);
-      program.key(cp < 256 ? static_cast<int>(cp) : '?', keyCodeOf(cp));
+      session.key({session::KeyName::Character, cp}, 0, now);
     }
     return;
   }
@@ -86,50 +77,75 @@ void applyInput(shell::Program& program, const std::function<void(double)>& queu
   if (verb == "show") {
     const int n = *screenNumber(w[1].text);
     if (!shell::Program::defined(n)) throw InputRefused{w[1].text + " is not built yet"};
-    program.showOnly(n);
-  } else if (verb == "click" && w.size() == 2) {
-    const int n = screenOf(w[1].text);
-    Control& c = control(program, w[1].text);
-    const double x = c.centreX(), y = c.centreY();
-    program.mouseDown(n, Button::Left, x, y);
-    program.mouseUp(n, Button::Left, x, y);
+    session.showOnly(n, now);
   } else if (verb == "click") {
-    const int n = *screenNumber(w[1].text);
-    loadedScreen(program, n);
-    const double x = *number(w[2].text), y = *number(w[3].text);
-    program.mouseDown(n, Button::Left, x, y);
-    program.mouseUp(n, Button::Left, x, y);
+    int n = 0;
+    double x = 0, y = 0;
+    if (w.size() == 2) {
+      n = screenOf(w[1].text);
+      const Control& c = control(program, w[1].text);
+      x = c.centreX();
+      y = c.centreY();
+    } else {
+      n = *screenNumber(w[1].text);
+      loadedScreen(program, n);
+      x = *number(w[2].text);
+      y = *number(w[3].text);
+    }
+    pointer(at(K::Press, n, Button::Left, x, y));
+    pointer(at(K::Release, n, Button::Left, x, y));
   } else if (verb == "press" || verb == "release") {
     const int n = *screenNumber(w[1].text);
     loadedScreen(program, n);
-    const double x = *number(w[3].text), y = *number(w[4].text);
-    if (verb == "press")
-      program.mouseDown(n, button(w[2].text), x, y);
-    else
-      program.mouseUp(n, button(w[2].text), x, y);
+    pointer(at(verb == "press" ? K::Press : K::Release, n, button(w[2].text), *number(w[3].text),
+               *number(w[4].text)));
   } else if (verb == "move") {
     const int n = *screenNumber(w[1].text);
     loadedScreen(program, n);
-    program.mouseMove(n, *number(w[2].text), *number(w[3].text));
+    pointer(at(K::Move, n, Button::Left, *number(w[2].text), *number(w[3].text)));
   } else if (verb == "drag") {
     const int n = screenOf(w[1].text);
-    Control& a = control(program, w[1].text);
+    const Control& a = control(program, w[1].text);
     const double ax = a.centreX(), ay = a.centreY();
-    Control& b = control(program, w[2].text);
+    const Control& b = control(program, w[2].text);
     const double bx = b.centreX(), by = b.centreY();
-    program.mouseDown(n, Button::Left, ax, ay);
-    program.mouseMove(n, bx, by);
-    program.mouseUp(n, Button::Left, bx, by);
+    pointer(at(K::Press, n, Button::Left, ax, ay));
+    pointer(at(K::Move, n, Button::Left, bx, by));
+    pointer(at(K::Release, n, Button::Left, bx, by));
   } else if (verb == "keypad") {
-    const int d = w[1].text[0] - '0';
-    program.key('0' + d, 96 + d);
+    session.key({session::KeyName::Character, static_cast<unsigned>(w[1].text[0]), true}, 0, now);
   } else if (verb == "key") {
-    pressKey(program, w[1].text);
+    if (const auto name = session::keyNamed(w[1].text)) session.key({*name}, 0, now);
   } else if (verb == "close") {
     const int n = *screenNumber(w[1].text);
     loadedScreen(program, n);
-    program.close(n);
+    session.close(n, now);
   }
+}
+
+std::optional<std::string> property(const Control& c, const std::string& p) {
+  auto num = [](double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", v);
+    return std::string(text);
+  };
+  auto flag = [](bool v) { return std::string(v ? "true" : "false"); };
+  if (p == "Caption") return c.caption;
+  if (p == "Text") return c.text;
+  if (p == "ToolTipText") return c.toolTip;
+  if (p == "Visible") return flag(c.visible);
+  if (p == "Enabled") return flag(c.enabled);
+  if (p == "Locked") return flag(c.locked);
+  if (p == "ForeColor") return num(c.foreColor);
+  if (p == "BackColor") return num(c.backColor);
+  if (p == "BorderColor") return num(c.borderColor);
+  if (p == "FillColor") return num(c.fillColor);
+  if (p == "Left") return num(c.left);
+  if (p == "Top") return num(c.top);
+  if (p == "Width") return num(c.kind == shell::Kind::Line ? c.x2 - c.left : c.width);
+  if (p == "Height") return num(c.kind == shell::Kind::Line ? c.y2 - c.top : c.height);
+  if (p == "TabIndex") return num(c.tabIndex);
+  return std::nullopt;
 }
 
 }  // namespace scenarios

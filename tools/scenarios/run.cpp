@@ -2,10 +2,12 @@
 #include <cmath>
 #include <functional>
 #include <sstream>
+#include <stdexcept>
+#include <utility>
 
 #include "input.h"
 #include "scenario.h"
-#include "shell/fake_platform.h"
+#include "session/session.h"
 #include "shell/program.h"
 #include "snapshot.h"
 #include "syntax.h"
@@ -28,11 +30,30 @@ std::string show(double v) {
   return o.str();
 }
 
+// The machine of a case: the draws come from the case's queue, reseeds
+// are counted, and a handler's failure is kept for the case to report.
+struct QueuedMachine : session::Machine {
+  void reseed() override { ++reseeds; }
+  double next() override {
+    if (randoms.empty()) throw std::runtime_error("random queue empty");
+    const double r = randoms.front();
+    randoms.pop_front();
+    return r;
+  }
+  void log(std::string_view message) override {
+    if (failure.empty()) failure = message;
+  }
+  std::deque<double> randoms;
+  int reseeds = 0;
+  std::string failure;
+};
+
 class CaseRun {
  public:
   CaseRun(const std::string& file, const std::string& outDir, std::string& out)
-      : file_(file), outDir_(outDir), out_(out), program_(platform_) {
-    program_.start();
+      : file_(file), outDir_(outDir), out_(out), session_(machine_, nullptr) {
+    session_.start(session_.idleAt());
+    take();
   }
 
   // Runs the case; returns whether every check passed.
@@ -46,9 +67,6 @@ class CaseRun {
         return false;
       } catch (const InputRefused& r) {
         report(r.message);
-        return false;
-      } catch (const shell::RandomQueueEmpty&) {
-        report("random queue empty");
         return false;
       } catch (const std::exception& e) {
         report(std::string("the program failed: ") + e.what());
@@ -69,10 +87,33 @@ class CaseRun {
 
   shell::Screen& loadedScreen(int n) { return scenarios::loadedScreen(program_, n); }
 
+  // Counts what the input produced: chimes, pauses, phrases.
+  void take() {
+    for (session::Step& step : session_.takeAll()) {
+      if (std::holds_alternative<session::Chime>(step)) {
+        ++beeps_;
+      } else if (const auto* pause = std::get_if<session::Pause>(&step)) {
+        ++sleeps_;
+        sleptMs_ += pause->milliseconds;
+      } else if (auto* say = std::get_if<session::Say>(&step)) {
+        said_.push_back(std::move(say->text));
+      }
+    }
+    if (machine_.failure.empty()) return;
+    const std::string failure = std::exchange(machine_.failure, "");
+    throw CaseFailed{failure == "random queue empty" ? failure : "the program failed: " + failure};
+  }
+
   void execute(const std::vector<Word>& w) {
     const std::string& verb = w[0].text;
     if (isInput(verb)) {
-      applyInput(program_, [this](double r) { platform_.queue(r); }, w);
+      try {
+        applyInput(session_, session_.idleAt(), [this](double r) { machine_.randoms.push_back(r); }, w);
+      } catch (...) {
+        take();
+        throw;
+      }
+      take();
     } else if (verb == "snapshot") {
       shell::Screen* s = program_.active();
       if (!s) throw CaseFailed{"no active screen to snapshot"};
@@ -102,17 +143,22 @@ class CaseRun {
       if (Control* c = program_.focus()) found = program_.active()->name() + "." + c->name;
       check(found == w[2].text, "focus " + w[2].text, "focus " + found);
     } else if (what == "beeps") {
-      check(platform_.beeps == *number(w[2].text), w[2].text + " beeps", std::to_string(platform_.beeps));
-      platform_.beeps = 0;
+      check(beeps_ == *number(w[2].text), w[2].text + " beeps", std::to_string(beeps_));
+      beeps_ = 0;
     } else if (what == "reseeds") {
-      check(platform_.reseeds == *number(w[2].text), w[2].text + " reseeds", std::to_string(platform_.reseeds));
-      platform_.reseeds = 0;
+      check(machine_.reseeds == *number(w[2].text), w[2].text + " reseeds", std::to_string(machine_.reseeds));
+      machine_.reseeds = 0;
     } else if (what == "sleeps") {
-      check(platform_.sleeps == *number(w[2].text) && platform_.sleptMs == *number(w[3].text),
+      check(sleeps_ == *number(w[2].text) && sleptMs_ == *number(w[3].text),
             w[2].text + " sleeps of " + w[3].text + " ms",
-            std::to_string(platform_.sleeps) + " sleeps of " + std::to_string(platform_.sleptMs) + " ms");
-      platform_.sleeps = 0;
-      platform_.sleptMs = 0;
+            std::to_string(sleeps_) + " sleeps of " + std::to_string(sleptMs_) + " ms");
+      sleeps_ = 0;
+      sleptMs_ = 0;
+    } else if (what == "said") {
+      std::vector<std::string> want;
+      for (size_t i = 2; i < w.size(); ++i) want.push_back(w[i].text);
+      check(want == said_, "said " + phrases(want), "said " + phrases(said_));
+      said_.clear();
     } else if (what == "ended") {
       check(program_.ended(), "the program ended", "it is running");
     } else if (what.find('.') == what.rfind('.') && what.substr(what.find('.') + 1) == "boxes") {
@@ -144,26 +190,21 @@ class CaseRun {
 
   void expectProperty(const std::string& what, const Control& c, const std::string& p,
                       const std::string& value) {
-    auto text = [&](const std::string& v) { check(v == value, what + " " + quote(value), quote(v)); };
-    auto flag = [&](bool v) {
-      check(v == (value == "true"), what + " " + value, v ? "true" : "false");
-    };
-    auto num = [&](double v) { check(v == *number(value), what + " " + value, show(v)); };
-    if (p == "Caption") text(c.caption);
-    else if (p == "Text") text(c.text);
-    else if (p == "ToolTipText") text(c.toolTip);
-    else if (p == "Visible") flag(c.visible);
-    else if (p == "Enabled") flag(c.enabled);
-    else if (p == "Locked") flag(c.locked);
-    else if (p == "ForeColor") num(c.foreColor);
-    else if (p == "BackColor") num(c.backColor);
-    else if (p == "BorderColor") num(c.borderColor);
-    else if (p == "FillColor") num(c.fillColor);
-    else if (p == "Left") num(c.left);
-    else if (p == "Top") num(c.top);
-    else if (p == "Width") num(c.kind == shell::Kind::Line ? c.x2 - c.left : c.width);
-    else if (p == "Height") num(c.kind == shell::Kind::Line ? c.y2 - c.top : c.height);
-    else if (p == "TabIndex") num(c.tabIndex);
+    const std::string found = *property(c, p);
+    const bool isText = p == "Caption" || p == "Text" || p == "ToolTipText";
+    const bool isFlag = p == "Visible" || p == "Enabled" || p == "Locked";
+    if (isText)
+      check(found == value, what + " " + quote(value), quote(found));
+    else if (isFlag)
+      check(found == value, what + " " + value, found);
+    else
+      check(*number(found) == *number(value), what + " " + value, found);
+  }
+
+  static std::string phrases(const std::vector<std::string>& v) {
+    std::string s;
+    for (const std::string& p : v) s += " " + quote(p);
+    return v.empty() ? "nothing" : s.substr(1);
   }
 
   static std::string names(const std::vector<int>& v) {
@@ -175,8 +216,12 @@ class CaseRun {
   const std::string& file_;
   const std::string& outDir_;
   std::string& out_;
-  shell::FakePlatform platform_;
-  shell::Program program_;
+  QueuedMachine machine_;
+  session::Session session_;
+  shell::Program& program_ = session_.program();
+  int beeps_ = 0, sleeps_ = 0;
+  long long sleptMs_ = 0;
+  std::vector<std::string> said_;
   int line_ = 0;
   bool ok_ = true;
 };

@@ -7,7 +7,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 namespace shell {
 

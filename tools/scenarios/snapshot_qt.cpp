@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "paint.h"
+#include "desktop/paint/paint.h"
 #include "shell/program.h"
 
 namespace scenarios {

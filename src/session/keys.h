@@ -1,0 +1,44 @@
+// What a key of the keyboard is worth to the screens, for every edition and
+// the scenario runner alike: a key is named without any toolkit (a special
+// key by name, or the character it types, on the main keyboard or the
+// keypad), and becomes the character code of KeyPress (Latin-1, 0 for keys
+// that give none) and the Windows key code of KeyUp (main-keyboard digits
+// 48-57, keypad digits 96-105, letters 65-90 for either case). Which key is
+// the program's own (F11, the voice) is decided here too; what they do is not.
+#pragma once
+#include <optional>
+#include <string_view>
+
+namespace session {
+
+enum class KeyName {
+  Character,  // a key that types `character`
+  Backspace, Enter, Escape, Tab, Delete, Left, Right, Up, Down, Home, End,
+  Shift, Control, Alt,
+  WholeScreen,  // F11
+  Voice,        // F2: the spoken instructions off and on
+};
+
+struct Key {
+  KeyName name = KeyName::Character;
+  unsigned character = 0;  // a code point, for KeyName::Character
+  bool keypad = false;     // typed on the numeric keypad
+};
+
+// 1 Shift, 2 Ctrl, 4 Alt, as mouse and key events carry them.
+enum Shift { kShift = 1, kCtrl = 2, kAlt = 4 };
+
+struct KeyCodes {
+  int character = 0;
+  int keyCode = 0;
+};
+
+// nullopt for keys the screens never see: Tab (it moves the focus), the
+// program's own keys, and characters outside Latin-1 that have no key code.
+std::optional<KeyCodes> keyCodes(const Key& key);
+
+// A key named as the scenario files and the page name it ("Backspace",
+// "ArrowLeft", "F11", ...); nullopt for a name we do not know.
+std::optional<KeyName> keyNamed(std::string_view name);
+
+}  // namespace session

@@ -1,0 +1,190 @@
+// The session: everything between a child's input and what it produces, the
+// same for the desktop, the page and the scenario runner. It owns the
+// Program; takes plain input (a key by name or character, a pointer press,
+// move, release or cancel at a board position, a close box); holds input
+// that comes while earlier output still plays and hands it on in order
+// afterwards; and answers with an ordered timeline of steps: a picture of
+// the board, the chime, a phrase to say or to stop, a pause. Pauses are
+// recorded, never slept: an edition plays the steps by its clock, showing
+// at each displayed frame the latest picture that is due.
+//
+// It does not know how anything is drawn, played or said, nor any toolkit;
+// the clock is whatever the edition passes as `now` (milliseconds).
+#pragma once
+#include <algorithm>
+#include <deque>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "draw/drawing.h"
+#include "keys.h"
+#include "shell/program.h"
+#include "speech.h"
+
+namespace session {
+
+// The board as it stands at one moment: the screen shown (0 once the
+// program has ended: the empty chalkboard), its title and client area in
+// logical pixels, and its drawing (empty where no measure was given).
+struct Picture {
+  int screen = 0;
+  std::string caption;
+  draw::Rect client;
+  draw::Drawing drawing;
+};
+struct Chime {};
+struct Say {
+  std::string text;  // the phrase, as the catalogue of the voice holds it
+};
+struct Hush {};  // the phrase still being said stops
+struct Pause {
+  int milliseconds = 0;
+};
+using Step = std::variant<Picture, Chime, Say, Hush, Pause>;
+
+// What the session needs from the machine: the generator of the draws,
+// reseeded from the time of day, and somewhere to report a fault.
+class Machine {
+ public:
+  virtual ~Machine() = default;
+  virtual void reseed() = 0;
+  virtual double next() = 0;  // a real in [0, 1)
+  virtual void log(std::string_view message) = 0;
+};
+
+enum class Device { Mouse, Touch };
+
+struct PointerInput {
+  enum class Kind { Press, Move, Release, Cancel };
+  Kind kind = Kind::Press;
+  shell::Button button = shell::Button::Left;
+  int screen = 0;        // the window's screen; 0: the screen shown
+  double x = 0, y = 0;   // twips of that screen
+  bool onBoard = true;   // false in the margin round a scaled board
+  int shift = 0;
+  Device device = Device::Mouse;
+};
+
+class Session : private shell::Platform, private shell::Program::Observer {
+ public:
+  // Without a measure no drawing is recorded (the scenario runner counts
+  // steps and never looks at pictures).
+  Session(Machine& machine, const draw::Measure* measure);
+  ~Session() override;
+
+  shell::Program& program() { return *program_; }
+  const shell::Program& program() const { return *program_; }
+
+  // --- input ---------------------------------------------------------
+  // Each input is handled at once when nothing is playing, otherwise held
+  // and handled in order when the steps before it have played (advance).
+  void start(double now);
+  void pointer(const PointerInput& input, double now);
+  // Returns what the edition does itself: the whole-screen key, or nothing.
+  std::optional<KeyName> key(const Key& key, int shift, double now);
+  void close(int screen, double now);
+  // Shows a screen and unloads every other one (a scenario's `show`).
+  void showOnly(int screen, double now);
+
+  // --- playback --------------------------------------------------------
+  struct Due {
+    std::vector<Step> sounds;   // Chime, Say and Hush to start now, in order
+    bool pictureChanged = false;
+  };
+  // Brings the session to `now`: hands on held input whose turn has come,
+  // acts on a long press, and returns what is due.
+  Due advance(double now);
+  // The picture last due: what the board shows, and what a resize repaints.
+  const Picture& shown() const { return shown_; }
+  // When advance should be called next; infinity when nothing waits.
+  double wakeAt() const;
+  bool busy(double now) const { return now < busyUntil_ || !held_.empty(); }
+  // When the steps of the input handled last have all played.
+  double idleAt() const { return std::max(busyUntil_, 0.0); }
+  // Every step not yet taken, whatever its time (the scenario runner),
+  // with the held input handled first.
+  std::vector<Step> takeAll();
+
+  // --- pointer and tooltip ---------------------------------------------
+  struct Hover {
+    shell::Pointer pointer = shell::Pointer::Arrow;
+    std::string toolTip;
+    draw::Rect area;  // the control's rectangle, logical pixels
+  };
+  // What the pointer shows over (x, y), twips of the screen (0: shown).
+  Hover hover(int screen, double x, double y) const;
+  // Whether a tap at (x, y) reaches the text box that has the focus, and
+  // what that box takes (for an on-screen keyboard).
+  bool onFocusedBox(double x, double y) const;
+  enum class Keyboard { None, Digits, Letters };
+  Keyboard keyboard() const;
+
+  // --- the voice -------------------------------------------------------
+  bool voice() const { return voice_; }
+  void setVoice(bool on, double now);
+
+ private:
+  struct Held {
+    enum class Kind { Pointer, Key, Close, ShowOnly, Start } kind;
+    PointerInput pointer;
+    Key key;
+    int shift = 0;
+    int screen = 0;
+  };
+  void submit(Held input, double now);
+  void run(const Held& input, double start);
+  void deliver(const Held& input);
+  void deliverPointer(const PointerInput& p);
+  void touch(const PointerInput& p, double now);
+  void append(Step step);
+  Picture capture() const;
+  shell::Screen* screenFor(int number) const;
+
+  // shell::Platform: what the screens' handlers ask of the machine.
+  void beep() override;
+  void sleep(int milliseconds) override;
+  void reseed() override { machine_.reseed(); }
+  double next() override { return machine_.next(); }
+  // shell::Program::Observer: the spoken instructions.
+  void shown(shell::Screen& screen) override;
+  void clicked(shell::Screen& screen, shell::Control& control) override;
+
+  Machine& machine_;
+  const draw::Measure* measure_;
+  std::unique_ptr<shell::Program> program_;
+
+  struct Timed {
+    double at;
+    Step step;
+  };
+  std::deque<Timed> timeline_;  // steps not yet due, in order
+  double clock_ = 0;            // where the input being run has got to
+  double busyUntil_ = -std::numeric_limits<double>::infinity();
+  std::deque<Held> held_;
+  Picture shown_;
+
+  int pressScreen_ = 0;  // the screen a press began on gets its moves and release
+  bool pressed_ = false;
+  // A finger's press waits to be a tap, a drag or a long press.
+  struct Touch {
+    PointerInput press;
+    double at = 0;
+    bool longPress = false;  // already given to the screens as the right button
+  };
+  std::optional<Touch> touch_;
+
+  bool voice_ = true;
+  int speaking_ = 0;  // the screen whose phrase may still be playing
+};
+
+// A press held still this long acts as the right button; a finger that
+// moves farther than the slop is a drag.
+constexpr double kLongPressMs = 500;
+constexpr double kTouchSlopTwips = 10 * 15;
+
+}  // namespace session

@@ -1,0 +1,264 @@
+// The session: one table of keys, who gets the pointer, hover, a failing
+// handler, the timeline of a handler that pauses and what is due when,
+// fingers, and what is said.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "session/session.h"
+#include "shell/program.h"
+
+using namespace session;
+using shell::Button;
+using shell::Control;
+using Kind = PointerInput::Kind;
+
+namespace {
+
+struct TestMachine : Machine {
+  void reseed() override {}
+  double next() override { return draws.empty() ? 0.5 : take(); }
+  double take() {
+    const double r = draws.front();
+    draws.erase(draws.begin());
+    return r;
+  }
+  void log(std::string_view m) override { logged.emplace_back(m); }
+  std::vector<double> draws;
+  std::vector<std::string> logged;
+};
+
+// Every character 7 pixels wide: enough for the recorder to lay out text.
+struct FixedMeasure : draw::Measure {
+  double advance(const draw::FontSpec&, std::string_view utf8) const override { return 7.0 * utf8.size(); }
+  draw::LineMetrics metrics(const draw::FontSpec&) const override { return {10, 3, 0}; }
+};
+
+// A screen of our own whose handlers are what a test needs.
+class Probe : public shell::Screen {
+ public:
+  Probe(shell::Program& p, int number, std::vector<Control> controls)
+      : Screen(p, number, shell::Design{"probe", 8595, shell::kNoColour, std::move(controls)}) {}
+  using Screen::onClick;
+  using Screen::onMouseDown;
+  using Screen::show;
+  using Screen::sleep;
+  using Screen::beep;
+};
+
+struct SessionTest : ::testing::Test {
+  TestMachine machine;
+  FixedMeasure measure;
+  Session session{machine, &measure};
+
+  void SetUp() override {
+    session.start(0);
+    session.advance(0);
+  }
+  Probe& probe(int number, std::vector<Control> controls) {
+    auto p = std::make_unique<Probe>(session.program(), number, std::move(controls));
+    Probe& ref = *p;
+    session.program().install(std::move(p));
+    return ref;
+  }
+  void click(int screen, const Control& c, double now = 0, Device d = Device::Mouse) {
+    session.pointer({Kind::Press, Button::Left, screen, c.centreX(), c.centreY(), true, 0, d}, now);
+    session.pointer({Kind::Release, Button::Left, screen, c.centreX(), c.centreY(), true, 0, d}, now);
+  }
+  std::vector<std::string> said() {
+    std::vector<std::string> out;
+    for (const Step& s : session.takeAll()) {
+      if (const auto* say = std::get_if<Say>(&s)) out.push_back(say->text);
+      if (std::holds_alternative<Hush>(s)) out.push_back("(hush)");
+    }
+    return out;
+  }
+};
+
+TEST(Keys, OneTableForEveryEdition) {
+  auto codes = [](unsigned c, bool keypad = false) { return *keyCodes({KeyName::Character, c, keypad}); };
+  for (unsigned d = 0; d <= 9; ++d) {
+    EXPECT_EQ(codes('0' + d).keyCode, int(48 + d));
+    EXPECT_EQ(codes('0' + d, true).keyCode, int(96 + d));
+    EXPECT_EQ(codes('0' + d, true).character, int('0' + d));
+  }
+  EXPECT_EQ(codes('a').keyCode, 'A');
+  EXPECT_EQ(codes('a').character, 'a');
+  EXPECT_EQ(codes('Z').keyCode, 'Z');
+  EXPECT_EQ(codes(' ').keyCode, 32);
+  EXPECT_EQ(codes('+').keyCode, '+');  // the same code on the desktop, the page and in scenarios
+  EXPECT_EQ(codes(0xE8).character, 0xE8);  // è: its character, no key code
+  EXPECT_EQ(codes(0xE8).keyCode, 0);
+  EXPECT_FALSE(keyCodes({KeyName::Character, 0x20AC}));  // € is not Latin-1
+
+  struct Named { const char* name; int ch, code; };
+  for (const Named& k : {Named{"Backspace", 8, 8}, {"Enter", 13, 13}, {"Escape", 27, 27}, {"Delete", 0, 46},
+                         {"Left", 0, 37}, {"ArrowRight", 0, 39}, {"Home", 0, 36}, {"End", 0, 35},
+                         {"Shift", 0, 16}}) {
+    const auto name = keyNamed(k.name);
+    ASSERT_TRUE(name) << k.name;
+    EXPECT_EQ(keyCodes({*name})->character, k.ch) << k.name;
+    EXPECT_EQ(keyCodes({*name})->keyCode, k.code) << k.name;
+  }
+  EXPECT_FALSE(keyCodes({*keyNamed("Tab")}));  // Tab moves the focus instead
+  EXPECT_FALSE(keyNamed("F5"));
+}
+
+TEST_F(SessionTest, APressBelongsToTheScreenItBeganOnEvenAfterAnotherOpens) {
+  Probe& a = probe(40, {shell::image("Door", shell::Picture::FaceHappy, 100, 100, 600, 600)});
+  Probe& b = probe(41, {shell::label("Mat", 0, 0, 3000, 3000)});
+  std::string log;
+  a.onMouseDown("Door", [&](Button, int, double, double) { a.show(41); });
+  a.onClick("Door", [&] { log += "A;"; });
+  b.onClick("Mat", [&] { log += "B;"; });
+  session.showOnly(40, 0);
+  click(40, a("Door"));
+  EXPECT_EQ(session.program().active()->number(), 41);
+  EXPECT_EQ(log, "A;");  // the release went to the screen pressed, not to the one in front
+}
+
+TEST_F(SessionTest, HoverShowsTheControlsPointerAndTooltipAndNothingOffIt) {
+  session.showOnly(14, 0);
+  const Control& chalk = session.program().form(14)("Label9");
+  const auto over = session.hover(14, chalk.centreX(), chalk.centreY());
+  EXPECT_EQ(over.pointer, shell::Pointer::Chalk);
+  EXPECT_FALSE(over.toolTip.empty());
+  EXPECT_EQ(over.area.x, chalk.left / 15);
+  const auto off = session.hover(14, 11000, 100);
+  EXPECT_EQ(off.pointer, shell::Pointer::Arrow);
+  EXPECT_TRUE(off.toolTip.empty());
+  // The instruction can be tapped to hear it: the hand, while the voice is on.
+  const Control& instruction = session.program().form(14)("Label1");
+  EXPECT_EQ(session.hover(14, instruction.centreX(), instruction.centreY()).pointer, shell::Pointer::Hand);
+  session.setVoice(false, 0);
+  EXPECT_EQ(session.hover(14, instruction.centreX(), instruction.centreY()).pointer, shell::Pointer::Arrow);
+}
+
+TEST_F(SessionTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
+  Probe& p = probe(40, {shell::label("Bad", 0, 0, 1000, 1000), shell::label("Good", 2000, 0, 1000, 1000)});
+  int good = 0;
+  p.onClick("Bad", [] { throw std::runtime_error("broken handler"); });
+  p.onClick("Good", [&] { ++good; });
+  session.showOnly(40, 0);
+  click(40, p("Bad"));
+  click(40, p("Good"));
+  EXPECT_EQ(machine.logged, std::vector<std::string>{"broken handler"});
+  EXPECT_EQ(good, 1);
+  EXPECT_EQ(session.program().active()->number(), 40);
+}
+
+// The beads laid on "Completa la decina sull'abaco": each 1 ms step is a
+// picture and its pause, in order, then the final picture; nothing is slept.
+TEST_F(SessionTest, AHandlerThatPausesIsATimelineOfPicturesAndPauses) {
+  session.showOnly(26, 0);
+  session.takeAll();
+  machine.draws = {0.95, 0.85};
+  click(26, session.program().form(26)("Label17"));
+  const std::vector<Step> steps = session.takeAll();
+  int pauses = 0, pictures = 0;
+  for (size_t i = 0; i + 1 < steps.size(); i += 2) {
+    if (!std::holds_alternative<Picture>(steps[i]) || !std::holds_alternative<Pause>(steps[i + 1])) break;
+    EXPECT_EQ(std::get<Pause>(steps[i + 1]).milliseconds, 1);
+    ++pauses;
+    ++pictures;
+  }
+  EXPECT_EQ(pauses, 1098);
+  ASSERT_EQ(steps.size(), 2u * 1098 + 1);
+  const auto& first = std::get<Picture>(steps.front());
+  const auto& last = std::get<Picture>(steps.back());
+  EXPECT_EQ(first.screen, 26);
+  EXPECT_FALSE(first.drawing.empty());
+  EXPECT_NE(first.drawing, last.drawing);  // the beads moved
+}
+
+TEST_F(SessionTest, ThePictureDueIsTheLatestWhoseTimeHasComeAndInputWaitsItsTurn) {
+  Probe& p = probe(40, {shell::label("Go", 0, 0, 1000, 1000), shell::textBox("Box", 2000, 0, 1000, 400)});
+  int clicks = 0;
+  p.onClick("Go", [&] {
+    ++clicks;
+    for (int i = 1; i <= 3; ++i) {
+      p("Go").left = i * 100;  // a different picture at every step
+      p.sleep(10);
+    }
+    p.beep();
+  });
+  session.showOnly(40, 0);
+  session.advance(0);
+  click(40, p("Go"), 100);
+  EXPECT_EQ(session.wakeAt(), 100);
+  EXPECT_TRUE(session.advance(100).pictureChanged);  // the picture of the first step
+  const auto firstPicture = session.shown().drawing;
+  EXPECT_FALSE(session.advance(105).pictureChanged);
+  EXPECT_TRUE(session.advance(125).pictureChanged);  // the third step's; the second one is skipped
+  EXPECT_NE(session.shown().drawing, firstPicture);
+  // Input meanwhile waits; the chime comes with the last picture.
+  session.key({KeyName::Character, '7'}, 0, 126);
+  EXPECT_EQ(p("Box").text, "");
+  EXPECT_EQ(session.wakeAt(), 130);
+  const auto due = session.advance(130);
+  ASSERT_EQ(due.sounds.size(), 1u);
+  EXPECT_TRUE(std::holds_alternative<Chime>(due.sounds[0]));
+  EXPECT_EQ(p("Box").text, "7");  // handed on once the steps before it had played
+  EXPECT_FALSE(session.busy(130));
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SessionTest, AFingerTapsDragsPressesLongAndIsCancelled) {
+  Probe& p = probe(40, {shell::label("Units", 0, 0, 3000, 3000)});
+  std::string log;
+  p.onMouseDown("", [&](Button b, int, double, double) { log += b == Button::Right ? "R;" : "L;"; });
+  p.onClick("Units", [&] { log += "click;"; });
+  session.showOnly(40, 0);
+  const PointerInput at{Kind::Press, Button::Left, 40, 5000, 5000, true, 0, Device::Touch};
+  auto as = [&](Kind k, double dx = 0) {
+    PointerInput in = at;
+    in.kind = k;
+    in.x += dx;
+    return in;
+  };
+  session.pointer(as(Kind::Press), 0);
+  session.advance(100);
+  EXPECT_EQ(log, "");  // a finger down is not yet a press
+  session.pointer(as(Kind::Release), 150);
+  EXPECT_EQ(log, "L;");  // a tap
+  log.clear();
+  session.pointer(as(Kind::Press), 200);
+  session.advance(200 + kLongPressMs);
+  EXPECT_EQ(log, "R;");  // held still: the right button
+  session.pointer(as(Kind::Release), 800);
+  log.clear();
+  session.pointer(as(Kind::Press), 900);
+  session.pointer(as(Kind::Cancel), 950);
+  session.advance(2000);
+  EXPECT_EQ(log, "");  // cancelled: nothing at all
+  session.pointer(as(Kind::Press), 3000);
+  session.pointer(as(Kind::Move, 2 * kTouchSlopTwips), 3050);
+  EXPECT_EQ(log, "L;");  // moving: a drag from where the finger came down
+  session.pointer(as(Kind::Cancel), 3100);
+  const Control& units = p("Units");
+  click(40, units, 3200, Device::Touch);
+  EXPECT_EQ(log, "L;click;");  // the cancelled drag left no press behind
+}
+
+TEST_F(SessionTest, InstructionsAndNumberWordsAreSaidAndNothingElse) {
+  EXPECT_EQ(said(), std::vector<std::string>{});  // the title is silent
+  session.showOnly(2, 0);
+  EXPECT_EQ(said(), std::vector<std::string>{});  // so are the menus
+  session.showOnly(14, 0);
+  EXPECT_EQ(said(), std::vector<std::string>{"TROVA IL NUMERO CHE SEGUE"});
+  machine.draws = {0.5};
+  click(14, session.program().form(14)("Label9"));  // a new question
+  EXPECT_EQ(said(), std::vector<std::string>{});
+  click(14, session.program().form(14)("Label1"));  // the instruction again
+  EXPECT_EQ(said(), std::vector<std::string>{"TROVA IL NUMERO CHE SEGUE"});
+  session.program().form(14)("Label2").caption = "SEI";
+  click(14, session.program().form(14)("Label2"));  // a number word
+  EXPECT_EQ(said(), std::vector<std::string>{"SEI"});
+  click(14, session.program().form(14)("Label15"));  // back to the menu: the phrase stops
+  EXPECT_EQ(said(), std::vector<std::string>{"(hush)"});
+  session.setVoice(false, 0);
+  session.showOnly(14, 0);
+  EXPECT_EQ(said(), std::vector<std::string>{});
+}
+
+}  // namespace
