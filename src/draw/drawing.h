@@ -61,6 +61,7 @@ struct Fill {
   Figure figure = Figure::Rectangle;
   double radius = 0;
   bool antialias = false;
+  bool operator==(const Fill&) const = default;
 };
 
 // The outline of a figure, the pen centred on the rectangle's edge (square
@@ -73,6 +74,7 @@ struct Stroke {
   double radius = 0;
   bool antialias = false;
   bool dotted = false;
+  bool operator==(const Stroke&) const = default;
 };
 
 // A straight segment (square caps).
@@ -81,12 +83,14 @@ struct Segment {
   Rgb colour = 0;
   double width = 1;
   bool antialias = false;
+  bool operator==(const Segment&) const = default;
 };
 
 // One of the program's pictures in a rectangle (stretched to it, smoothly).
 struct Image {
   shell::Picture picture = shell::Picture::None;
   Rect rect;
+  bool operator==(const Image&) const = default;
 };
 
 // One line of text, its left end at x on the baseline.
@@ -95,11 +99,17 @@ struct Text {
   FontSpec font;
   Rgb colour = 0;
   std::string text;  // UTF-8
+  bool operator==(const Text&) const = default;
 };
 
 // Clip pushes a rectangle (intersected with the current clip); Unclip pops it.
-struct Clip { Rect rect; };
-struct Unclip {};
+struct Clip {
+  Rect rect;
+  bool operator==(const Clip&) const = default;
+};
+struct Unclip {
+  bool operator==(const Unclip&) const = default;
+};
 
 using Command = std::variant<Fill, Stroke, Segment, Image, Text, Clip, Unclip>;
 using Drawing = std::vector<Command>;

@@ -14,8 +14,11 @@ namespace frame {
 constexpr const char* kFooter =
     "orvenda       Programma di Matematica per la I classe elementare";
 
+// The label that tells the child what to do.
+constexpr const char* kInstruction = "Label1";
+
 struct StandardLayout {
-  std::string instruction;        // Label1
+  std::string instruction;        // Label1's caption
   bool within20 = false;          // return labels' captions
   double chalkTop = 7800, chalkHeight = 735;  // Label9
   std::string rightDisplay;       // Label4's design caption

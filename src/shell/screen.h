@@ -25,8 +25,8 @@ struct Design {
   double height = 8595;  // client area in twips; the width is kClientWidth
   Colour backColor = kNoColour;
   std::vector<Control> controls;  // design order: earlier is in front
-  // The label that tells the child what to do (said aloud when the screen
-  // is shown); empty on the title and the menus.
+  // The name of the label that tells the child what to do, said aloud when
+  // the screen is shown; empty on the title and the menus.
   std::string instruction;
 };
 

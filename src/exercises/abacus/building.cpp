@@ -68,7 +68,7 @@ Design designOf(const BuildingScreen& s) {
   }
   for (Control& l : s.abacus.lines()) cs.push_back(std::move(l));
   Design d{"vaxo - Aritmetica  cl. I    Dal numero in lettere e in cifre all'abaco", s.height,
-           0xC0C0C0, std::move(cs)};
+           0xC0C0C0, std::move(cs), "Label3"};
   return d;
 }
 

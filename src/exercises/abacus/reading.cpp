@@ -61,7 +61,7 @@ Design designOf(const ReadingScreen& s) {
   if (a.tens) cs.push_back(spikeLabel("Label25", "da", 720, 6480, 495, 495));
   for (Control& l : a.lines()) cs.push_back(std::move(l));
   return Design{"vaxo - Aritmetica  cl. I    Dall'abaco al numero in lettere e in cifre", s.height,
-                kNoColour, std::move(cs)};
+                kNoColour, std::move(cs), "Label3"};
 }
 
 frame::FrameControls frameOf(const ReadingScreen& s) {

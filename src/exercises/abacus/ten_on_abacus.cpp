@@ -68,7 +68,7 @@ Design tenDesign() {
   cs.push_back(spikeLabel("Label19", "u", 3120, 6480, 735, 615));
   for (Control& l : kAbacus.lines()) cs.push_back(std::move(l));
   return Design{"vaxo - Aritmetica  cl. I    Completa la decina sull'abaco", 8550, kNoColour,
-                std::move(cs)};
+                std::move(cs), "Label14"};
 }
 
 frame::FrameControls frameControls() {

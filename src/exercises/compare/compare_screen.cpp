@@ -47,7 +47,7 @@ Design designOf(const CompareScreen& s) {
       image("Image1", Picture::FaceNeutral, faceLeft, faceTop, 1200, 1185),
       image("Image2", Picture::FaceHappy, faceLeft, faceTop, 1200, 1185),
       image("Image3", Picture::FaceSad, faceLeft, faceTop, 1215, 1215),
-  }};
+  }, "Label8"};
   return d;
 }
 

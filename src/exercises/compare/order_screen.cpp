@@ -18,7 +18,7 @@ double homeLeft(int i) { return kHomeLeft + kHomeStep * i; }
 
 Design designOf(const OrderScreen& s) {
   const double faceLeft = 7680, faceTop = 5760;
-  Design d{s.caption, s.height, kNoColour, {}};
+  Design d{s.caption, s.height, kNoColour, {}, "Label13"};
   auto& c = d.controls;
   c.push_back(label("Label13", 240, 360, 11415, 615).withCaption(s.title).withFont(18.75).centred());
   // The numbers come before the tray, so that a placed number lies in front of it.

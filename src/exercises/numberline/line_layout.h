@@ -11,8 +11,11 @@
 
 namespace numberline {
 
+// The label that tells the child what to do.
+constexpr const char* kInstruction = "Label1";
+
 struct LineLayout {
-  std::string instruction;  // Label1
+  std::string instruction;  // Label1's caption
   bool within20 = false;    // return labels' captions
   double rightDisplayLeft;  // Label17
   std::string rightDisplay; // Label17's design caption

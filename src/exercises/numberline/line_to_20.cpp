@@ -22,7 +22,7 @@ std::string markName(int k) {
 }
 
 Design designOf() {
-  Design d{"vaxo - Aritmetica  cl. I    Linea dei numeri da O a 20", 8370, kNoColour, {}};
+  Design d{"vaxo - Aritmetica  cl. I    Linea dei numeri da O a 20", 8370, kNoColour, {}, kInstruction};
   auto& c = d.controls;
   c.push_back(line("Line11", 1200, 2640, 10800, 2640).border(kWhite, 3));
   for (int k = 0; k < kMarks; ++k)

@@ -27,7 +27,7 @@ std::string markName(int k) { return nameFor("Line", k); }
 std::string captionName(int k) { return "Label" + text(k + 4); }
 
 Design designOf() {
-  Design d{"vaxo - Aritmetica  cl. I    Linea dei numeri da O a 9", 8595, kNoColour, {}};
+  Design d{"vaxo - Aritmetica  cl. I    Linea dei numeri da O a 9", 8595, kNoColour, {}, kInstruction};
   auto& c = d.controls;
   c.push_back(line("Line11", 1200, 2640, 10920, 2640).border(kWhite, 3));
   for (int k = 0; k < kMarks; ++k)

@@ -36,7 +36,7 @@ Design tenDesign() {
       label("Label9", 3480, 7440, 2895, 255).withCaption("VAI A MENU PRINCIPALE").centred().hand(),
       label("Label8", 7440, 7440, 1695, 255).withCaption("TORNA A MENU20").centred().hand(),
       label("Label7", 2640, 8040, 9015, 495).withCaption(frame::kFooter).centred(),
-  }};
+  }, "Label6"};
 }
 
 frame::FrameControls frameControls() {

@@ -49,7 +49,7 @@ Design inLine(const InLineLayout& l, bool within20) {
       label("Label15", 7800, 7320, 1815, 255)
           .withCaption(within20 ? "TORNA A MENU20" : "TORNA A MENU10").centred().hand(),
       label("Label8", 2640, 8040, 9135, 495).withCaption(frame::kFooter).centred(),
-  }};
+  }, "Label7"};
 }
 
 // Subtractions stand a little lower; the sign is a minus.

@@ -44,7 +44,7 @@ Design withRods(const RodsLayout& l) {
           .centred().hand(),
       label("Label15", 7800, 7320, 1815, 255).withCaption("TORNA A MENU10").centred().hand(),
       label("Label8", 2640, 8040, 9135, 495).withCaption(frame::kFooter).centred(),
-  }};
+  }, "Label7"};
 }
 
 RodsLayout form19() {

@@ -58,7 +58,7 @@ Design designOf(const TwoBoxScreen& s) {
   layout.instruction = "TROVA IL NUMERO CHE PRECEDE E IL NUMERO CHE SEGUE";
   layout.within20 = s.within20;
   layout.rightDisplayLeft = s.rightDisplayLeft;
-  Design d{s.caption, 8595, kNoColour, frame::standardFrame(layout)};
+  Design d{s.caption, 8595, kNoColour, frame::standardFrame(layout), frame::kInstruction};
   d.controls.front().height = 735;  // Label1, taller than on the other screens
   d.controls.push_back(frame::answerBox("Text1", 1320, 2280, s.designText, 1));
   d.controls.push_back(frame::numberBox("Label2", 4800, 2280, s.designText));

@@ -11,7 +11,7 @@ static Design designOf(const StepScreen& s) {
   if (s.tallChalk) layout.chalkTop = 7680, layout.chalkHeight = 855;
   layout.rightDisplay = s.rightDisplay;
   layout.rightDisplayLeft = s.rightDisplayLeft;
-  Design d{s.caption, s.height, kNoColour, frame::standardFrame(layout)};
+  Design d{s.caption, s.height, kNoColour, frame::standardFrame(layout), frame::kInstruction};
   d.controls.push_back(frame::numberBox("Label2", s.numberLeft, 2280, s.designText));
   d.controls.push_back(frame::answerBox("Text1", s.answerLeft, 2280, s.designText, 2));
   if (s.upperLeft > 0) d.controls.push_back(frame::numberBox("Label12", s.upperLeft, 2280, s.designText));

@@ -67,7 +67,7 @@ Design designOf(const InDigits& s) {
   c.push_back(mainMenuLabel(s.mainMenu.name, s.mainMenu.left, s.mainMenu.top));
   c.push_back(menuLabel(s.menu.name, s.within20, s.menu.left, s.menu.top));
   c.push_back(footer("Label5", 2640, 8040, 9015, 495));
-  return {"vaxo - Aritmetica  cl. I    Scrittura dei numeri in cifre", s.height, kNoColour, c};
+  return {"vaxo - Aritmetica  cl. I    Scrittura dei numeri in cifre", s.height, kNoColour, c, "Label3"};
 }
 
 frame::FrameControls frameOf(const InDigits& s) {

@@ -67,7 +67,7 @@ Design designOf(const InWords& s) {
   c.push_back(mainMenuLabel(s.mainMenu.name, s.mainMenu.left, s.mainMenu.top));
   c.push_back(menuLabel(s.menu.name, s.within20, s.menu.left, s.menu.top));
   c.push_back(footer("Label5", 2640, 8040, 9255, 495));
-  return {s.caption, s.height, kNoColour, c};
+  return {s.caption, s.height, kNoColour, c, "Label1"};
 }
 
 frame::FrameControls frameOf(const InWords& s) {

@@ -50,7 +50,7 @@ Design form4Design() {
   c.push_back(mainMenuLabel("Label14", 3720, 7320));
   c.push_back(menuLabel("Label15", false, 7680, 7320));
   c.push_back(footer("Label5", 2640, 8040, 8895, 375));
-  return {"vaxo - Aritmetica  cl. I    Dal numero in lettere e in cifre alla quantità", 8430, kNoColour, c};
+  return {"vaxo - Aritmetica  cl. I    Dal numero in lettere e in cifre alla quantità", 8430, kNoColour, c, "Label1"};
 }
 
 const frame::FrameControls kForm4Frame{

@@ -46,7 +46,7 @@ Design form3Design() {
   c.push_back(mainMenuLabel("Label41", 4080, 7440));
   c.push_back(menuLabel("Label17", false, 7320, 7440));
   c.push_back(footer("Label5", 2640, 8040, 9135, 375));
-  return {"vaxo - Aritmetica  cl. I    Dalla quantità al numero in lettere e in cifre", 8595, kNoColour, c};
+  return {"vaxo - Aritmetica  cl. I    Dalla quantità al numero in lettere e in cifre", 8595, kNoColour, c, "Label1"};
 }
 
 const frame::FrameControls kForm3Frame{

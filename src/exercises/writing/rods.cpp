@@ -147,7 +147,7 @@ Design designOf(const Rods& s) {
   c.push_back(mainMenuLabel("Label41", 3720, 7560));
   c.push_back(menuLabel("Label40", s.within20, 7440, 7560));
   c.push_back(footer("Label39", 2640, 8040, 9015, 375));
-  return {s.caption, s.height, kNoColour, c};
+  return {s.caption, s.height, kNoColour, c, "Label17"};
 }
 
 frame::FrameControls frameOf(const Rods& s) {
