@@ -4,29 +4,13 @@
 
 #include <type_traits>
 
-#include "draw/record.h"
+#include "shell/units.h"
 
-// The page draws each command with site/canvas.js, through site/player.js,
-// which keeps the pictures of a handler that pauses for playing back.
+// Text is measured by the page's canvas (board.js).
 EM_JS(double, js_advance, (const char* font, const char* text),
-      { return aritmetica.canvas.advance(UTF8ToString(font), UTF8ToString(text)); });
+      { return aritmetica.measure.advance(UTF8ToString(font), UTF8ToString(text)); });
 EM_JS(double, js_metric, (const char* font, int which),
-      { return aritmetica.canvas.metric(UTF8ToString(font), which); });
-EM_JS(void, js_begin, (double w, double h), { aritmetica.draw('begin', w, h); });
-EM_JS(void, js_fill, (int figure, double x, double y, double w, double h, int rgb, double radius),
-      { aritmetica.draw('fill', figure, x, y, w, h, rgb, radius); });
-EM_JS(void, js_stroke,
-      (int figure, double x, double y, double w, double h, int rgb, double width, double radius, int dotted),
-      { aritmetica.draw('stroke', figure, x, y, w, h, rgb, width, radius, dotted); });
-EM_JS(void, js_segment, (double x1, double y1, double x2, double y2, int rgb, double width),
-      { aritmetica.draw('segment', x1, y1, x2, y2, rgb, width); });
-EM_JS(void, js_image, (const char* name, double x, double y, double w, double h),
-      { aritmetica.draw('image', UTF8ToString(name), x, y, w, h); });
-EM_JS(void, js_text, (const char* font, int rgb, double x, double baseline, const char* text),
-      { aritmetica.draw('text', UTF8ToString(font), rgb, x, baseline, UTF8ToString(text)); });
-EM_JS(void, js_clip, (double x, double y, double w, double h), { aritmetica.draw('clip', x, y, w, h); });
-EM_JS(void, js_unclip, (), { aritmetica.draw('unclip'); });
-
+      { return aritmetica.measure.metric(UTF8ToString(font), which); });
 namespace web {
 
 std::string cssFont(const draw::FontSpec& f) {
@@ -56,30 +40,50 @@ draw::LineMetrics CanvasMeasure::metrics(const draw::FontSpec& font) const {
 
 namespace {
 
-struct Replay {
+void utf16(std::vector<double>& out, std::string_view utf8) {
+  std::vector<double> units;
+  for (unsigned cp : shell::codePoints(utf8)) {
+    if (cp >= 0x10000) {
+      units.push_back(0xD800 + ((cp - 0x10000) >> 10));
+      units.push_back(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      units.push_back(cp);
+    }
+  }
+  out.push_back(double(units.size()));
+  out.insert(out.end(), units.begin(), units.end());
+}
+
+struct Encode {
+  std::vector<double>& out;
+  void put(std::initializer_list<double> numbers) { out.insert(out.end(), numbers); }
   void operator()(const draw::Fill& f) {
-    js_fill(int(f.figure), f.rect.x, f.rect.y, f.rect.w, f.rect.h, int(f.colour), f.radius);
+    put({kFill, double(f.figure), f.rect.x, f.rect.y, f.rect.w, f.rect.h, double(f.colour), f.radius});
   }
   void operator()(const draw::Stroke& s) {
-    js_stroke(int(s.figure), s.rect.x, s.rect.y, s.rect.w, s.rect.h, int(s.colour), s.width, s.radius, s.dotted);
+    put({kStroke, double(s.figure), s.rect.x, s.rect.y, s.rect.w, s.rect.h, double(s.colour), s.width, s.radius,
+         s.dotted ? 1.0 : 0.0});
   }
-  void operator()(const draw::Segment& s) { js_segment(s.x1, s.y1, s.x2, s.y2, int(s.colour), s.width); }
+  void operator()(const draw::Segment& s) { put({kSegment, s.x1, s.y1, s.x2, s.y2, double(s.colour), s.width}); }
   void operator()(const draw::Image& i) {
-    if (const char* name = draw::pictureName(i.picture)) js_image(name, i.rect.x, i.rect.y, i.rect.w, i.rect.h);
+    put({kImage, double(i.picture), i.rect.x, i.rect.y, i.rect.w, i.rect.h});
   }
   void operator()(const draw::Text& t) {
-    js_text(cssFont(t.font).c_str(), int(t.colour), t.x, t.baseline, t.text.c_str());
+    put({kText, double(t.font.family), t.font.bold ? 1.0 : 0.0, double(t.font.pixelSize), double(t.colour), t.x,
+         t.baseline});
+    utf16(out, t.text);
   }
-  void operator()(const draw::Clip& c) { js_clip(c.rect.x, c.rect.y, c.rect.w, c.rect.h); }
-  void operator()(const draw::Unclip&) { js_unclip(); }
+  void operator()(const draw::Clip& c) { put({kClip, c.rect.x, c.rect.y, c.rect.w, c.rect.h}); }
+  void operator()(const draw::Unclip&) { put({kUnclip}); }
 };
 
 }  // namespace
 
-void replay(const draw::Drawing& drawing, double width, double height) {
-  js_begin(width, height);
-  Replay r;
-  for (const draw::Command& c : drawing) std::visit(r, c);
+std::vector<double> encode(const draw::Drawing& drawing, double width, double height) {
+  std::vector<double> out{kBegin, width, height};
+  Encode e{out};
+  for (const draw::Command& c : drawing) std::visit(e, c);
+  return out;
 }
 
 }  // namespace web

@@ -1,9 +1,11 @@
-// The browser's drawing backend: replays a recorded screen on the page's
-// canvas (2D context, see site/canvas.js) and measures text there. Takes no
-// decision about how a control looks; draw::record does.
+// The browser's drawing backend, the C++ half: measures text on the page's
+// canvas, and turns a recorded drawing into one buffer of numbers that the
+// page's board.js draws command by command. Takes no decision about how a
+// control looks; draw::record does.
 #pragma once
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "draw/drawing.h"
 
@@ -22,8 +24,10 @@ class CanvasMeasure : public draw::Measure {
 // The CSS font of a face, e.g. `bold 64px "Liberation Sans"`.
 std::string cssFont(const draw::FontSpec& font);
 
-// Draws the list on the canvas, which the page has sized to width x height
-// logical pixels.
-void replay(const draw::Drawing& drawing, double width, double height);
+// The buffer: the board's size, then each command as its code and its
+// numbers; a text as its font, colour, place, length and UTF-16 code units.
+// board.js reads the same layout.
+enum Code { kBegin = 0, kFill, kStroke, kSegment, kImage, kText, kClip, kUnclip };
+std::vector<double> encode(const draw::Drawing& drawing, double width, double height);
 
 }  // namespace web

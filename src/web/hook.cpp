@@ -1,16 +1,47 @@
-// The page's test hook (window.aritmetica.run): scenario input commands on
-// the live program, so that a test in a real browser can put a screen into
-// the state a scenario file sets, drawn values included.
+// The test build's hook (never in the published site): the draws come from
+// a queue that a test fills, as the scenario command `random` does, and
+// scenario input commands run on the live session, so that a test in a
+// real browser can put a screen into the state a scenario file sets; a test
+// reads the program back through the runner's own reader of properties.
+#include <emscripten.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 
 #include "input.h"
 #include "page.h"
+#include "shell/random.h"
 #include "syntax.h"
 
 namespace web {
 
-std::string runCommands(Page& page, const std::string& lines) {
+namespace {
+
+class QueuedMachine : public session::Machine {
+ public:
+  void reseed() override {}
+  double next() override {
+    if (queued.empty()) return random_.next();
+    const double r = queued.front();
+    queued.pop_front();
+    return r;
+  }
+  void log(std::string_view message) override {
+    EM_ASM({ console.error('aritmetica: ' + UTF8ToString($0)); }, std::string(message).c_str());
+  }
+  std::deque<double> queued;
+
+ private:
+  shell::Random random_;
+};
+
+QueuedMachine& queued() {
+  static QueuedMachine m;
+  return m;
+}
+
+std::string runCommands(Page& page, double now, const std::string& lines) {
   size_t start = 0;
   for (int n = 1; start <= lines.size(); ++n) {
     size_t end = lines.find('\n', start);
@@ -19,44 +50,58 @@ std::string runCommands(Page& page, const std::string& lines) {
     start = end + 1;
     scenarios::Command cmd{n, {}};
     std::string error;
-    if (!scenarios::splitLine(line, cmd.words, error)) return "line " + std::to_string(n) + ": " + error;
+    const std::string where = "line " + std::to_string(n) + ": ";
+    if (!scenarios::splitLine(line, cmd.words, error)) return where + error;
     // Checks and case headings are left to the test that sends the lines.
     if (cmd.words.empty() || cmd.words[0].text == "case" || cmd.words[0].text == "expect" ||
         cmd.words[0].text == "snapshot")
       continue;
-    if (!scenarios::checkCommand(cmd, error)) return "line " + std::to_string(n) + ": " + error;
-    if (!scenarios::isInput(cmd.words[0].text)) return "line " + std::to_string(n) + ": not an input command";
+    if (!scenarios::checkCommand(cmd, error)) return where + error;
+    if (!scenarios::isInput(cmd.words[0].text)) return where + "not an input command";
     try {
-      scenarios::applyInput(*page.program, [&](double r) { page.platform.queued.push_back(r); }, cmd.words);
+      scenarios::applyInput(*page.session, now, [](double r) { queued().queued.push_back(r); }, cmd.words);
     } catch (const scenarios::InputRefused& r) {
-      return "line " + std::to_string(n) + ": " + r.message;
+      return where + r.message;
     }
   }
   return "";
 }
 
+// "FormN.Control" gives "LEFT TOP WIDTH HEIGHT" in twips,
+// "FormN.Control.Property" the property; "" for a control not on a loaded
+// screen.
 std::string query(Page& page, const std::string& word) {
   std::string error;
   const bool withProperty = std::count(word.begin(), word.end(), '.') == 2;
   auto ref = scenarios::controlRef(word, withProperty, error);
-  if (!ref || !page.program || page.program->ended()) return "";
-  shell::Screen& s = page.program->form(ref->screen);
+  if (!ref || !page.session || page.session->program().ended()) return "";
+  shell::Screen& s = page.session->program().form(ref->screen);
   const shell::Control* c = s.loaded() ? s.find(ref->control) : nullptr;
   if (!c) return "";
-  auto num = [](double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", v);
-    return std::string(text);
-  };
-  const std::string& p = ref->property;
-  if (!withProperty) return num(c->left) + " " + num(c->top) + " " + num(c->width) + " " + num(c->height);
-  if (p == "Caption") return c->caption;
-  if (p == "Text") return c->text;
-  if (p == "Visible") return c->visible ? "true" : "false";
-  if (p == "Enabled") return c->enabled ? "true" : "false";
-  if (p == "Left") return num(c->left);
-  if (p == "Top") return num(c->top);
-  return "";
+  if (withProperty) return scenarios::property(*c, ref->property).value_or("");
+  std::string out;
+  for (const char* p : {"Left", "Top", "Width", "Height"}) out += (out.empty() ? "" : " ") + *scenarios::property(*c, p);
+  return out;
 }
 
+}  // namespace
+
+session::Machine& machine() { return queued(); }
+
 }  // namespace web
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_run(const char* lines, double now) {
+  static std::string error;
+  error = web::runCommands(web::page(), now, lines);
+  return error.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_query(const char* word) {
+  static std::string answer;
+  answer = web::query(web::page(), word);
+  return answer.c_str();
+}
+
+}  // extern "C"

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Assembles the static site of the browser edition.
 
-make_site.py ROOT BUILD SITE: the page (src/web/site, its scripts and the
-program's aritmetica.js inlined into index.html), the program built by
-emscripten (BUILD/aritmetica.wasm), the desktop's own pictures and
+make_site.py ROOT BUILD SITE PROGRAM [--test]: the page (src/web/site, its
+modules bundled and the program's loader PROGRAM.js inlined into
+index.html), the program built by emscripten (BUILD/PROGRAM.wasm), the
+spoken phrases (BUILD/voice), the desktop's own pictures and
 chime from assets/, Liberation Sans cut down to the characters the program
 can show (Latin-1) as WOFF2, the web app manifest and the service worker
 with the list of every file, versioned by their contents.
@@ -17,7 +18,8 @@ import sys
 
 from fontTools import subset
 
-ROOT, BUILD, SITE = sys.argv[1:4]
+ROOT, BUILD, SITE, PROGRAM = sys.argv[1:5]
+TEST = '--test' in sys.argv[5:]  # the test build: the page's test hook too
 FACES = ['LiberationSans-Bold', 'LiberationSans-Regular']
 FONT_DIR = '/usr/share/fonts/truetype/liberation2'
 # Every character a caption or an answer box can hold: the screens' texts
@@ -48,36 +50,85 @@ def cut_font(face):
     subset.save_font(font, dst, options)
 
 
-def bundle_page(page):
-    """index.html with its style sheet and its scripts, the program's among
-    them, inlined in the same order: the page asks for nothing but the
-    program's WebAssembly, the faces and the pictures."""
+MODULE_IMPORT = re.compile(r"^import\s+(\{[^}]*\}|\*\s+as\s+\w+)\s+from\s+'\./([\w-]+)\.js';\n", re.M)
+MODULE_EXPORT = re.compile(r"^export\s+(function|const|let|class)\s+(\w+)", re.M)
+
+
+def bundle_modules(page, entries):
+    """The page's ES modules as one script: each module becomes a function
+    run once, in the order of its imports, that returns what it exports;
+    an import becomes a reading of those names. Modules stay what they are
+    in the source: one job each, with import and export."""
+    order, seen = [], set()
+
+    def visit(name, trail):
+        if name in seen:
+            return
+        if name in trail:
+            sys.exit('make_site.py: modules import each other in a ring: ' + ' -> '.join(trail + [name]))
+        with open(os.path.join(page, name + '.js'), encoding='utf-8') as f:
+            text = f.read()
+        for _, dep in MODULE_IMPORT.findall(text):
+            visit(dep, trail + [name])
+        seen.add(name)
+        order.append((name, text))
+
+    for entry in entries:
+        visit(entry, [])
+    parts = []
+    for name, text in order:
+        def imported(m):
+            what, dep = m.group(1), m.group(2)
+            source = '__module_' + dep.replace('-', '_')
+            if what.startswith('*'):
+                return 'const %s = %s;\n' % (what.split()[-1], source)
+            names = [n.strip() for n in what.strip('{} ').split(',') if n.strip()]
+            return 'const { %s } = %s;\n' % (', '.join(n.replace(' as ', ': ') for n in names), source)
+        exports = [m.group(2) for m in MODULE_EXPORT.finditer(text)]
+        body = MODULE_IMPORT.sub(imported, text)
+        body = re.sub(r'^export\s+(?=function|const|let|class)', '', body, flags=re.M)
+        parts.append('const __module_%s = (() => {\n%s\nreturn { %s };\n})();\n'
+                     % (name.replace('-', '_'), body, ', '.join(exports)))
+    return '\n'.join(parts)
+
+
+def bundle_page(page, program_js, modules, files=None):
+    """index.html with its style sheet, the program's loader and the page's
+    modules inlined: the page asks for nothing but the program's
+    WebAssembly, the faces and the pictures. With files (path -> data:
+    address), those are inside the page too: the single-file edition."""
     with open(os.path.join(page, 'index.html'), encoding='utf-8') as f:
         html = f.read()
     with open(os.path.join(page, 'style.css'), encoding='utf-8') as f:
         html = html.replace('<link rel="stylesheet" href="style.css">', '<style>\n' + f.read() + '</style>')
-    scripts = re.findall(r'<script src="([\w.]+)" defer></script>\n', html)
-    parts = []
-    for name in scripts:
-        folder = BUILD if name == 'aritmetica.js' else page
-        with open(os.path.join(folder, name), encoding='utf-8') as f:
-            parts.append(f.read())
-    scripts = '<script>\n' + '\n'.join(parts).replace('</script', '<\\/script') + '</script>\n'
-    html = re.sub(r'(<script src="[\w.]+" defer></script>\n)+', lambda _: scripts, html)
-    path = os.path.join(SITE, 'index.html')
-    if not os.path.exists(path) or open(path, encoding='utf-8').read() != html:
+    with open(program_js, encoding='utf-8') as f:
+        loader = f.read()
+    guard = lambda text: text.replace('</script', '<\\/script')
+    html = html.replace('<script src="aritmetica.js"></script>\n', '<script>\n' + guard(loader) + '</script>\n')
+    html = html.replace('<script type="module" src="main.js"></script>\n',
+                        '<script type="module">\n' + guard(bundle_modules(page, modules)) + '</script>\n')
+    if files is not None:
+        html = html.replace('<script>\n', '<script>\nwindow.aritmeticaFiles = ' + guard(json.dumps(files)) + ';\n', 1)
+    return html
+
+
+def write_if_changed(path, text):
+    if not os.path.exists(path) or open(path, encoding='utf-8').read() != text:
         with open(path, 'w', encoding='utf-8') as f:
-            f.write(html)
-    stale = os.path.join(SITE, 'page.js')
-    if os.path.exists(stale):
-        os.remove(stale)
+            f.write(text)
 
 
 def main():
     os.makedirs(SITE, exist_ok=True)
     page = os.path.join(ROOT, 'src/web/site')
-    bundle_page(page)
-    copy(os.path.join(BUILD, 'aritmetica.wasm'), os.path.join(SITE, 'aritmetica.wasm'))
+    modules = ['main', 'hook'] if TEST else ['main']
+    write_if_changed(os.path.join(SITE, 'index.html'),
+                     bundle_page(page, os.path.join(BUILD, PROGRAM + '.js'), modules))
+    copy(os.path.join(BUILD, PROGRAM + '.wasm'), os.path.join(SITE, 'aritmetica.wasm'))
+    voice = os.path.join(BUILD, 'voice')
+    for name in sorted(os.listdir(voice)):
+        if name.endswith('.mp3') or name == 'phrases.txt':
+            copy(os.path.join(voice, name), os.path.join(SITE, 'voice', name))
     assets = os.path.join(ROOT, 'assets')
     for name in sorted(os.listdir(assets)):
         if name.endswith('.png'):

@@ -2,154 +2,177 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
-#include "canvas.h"
 #include "draw/fit.h"
 #include "draw/record.h"
-
-EM_JS(void, js_chime, (), { aritmetica.effect('chime'); });
-EM_JS(void, js_pause, (int ms), { aritmetica.pause(ms); });
-EM_JS(void, js_screen, (double height, const char* caption), { aritmetica.draw('screen', height, UTF8ToString(caption)); });
-EM_JS(void, js_ended, (), { aritmetica.draw('ended'); });
-EM_JS(double, js_now, (), { return Date.now(); });
+#include "shell/units.h"
 
 namespace web {
-
-namespace {
-
-const CanvasMeasure& measure() {
-  static const CanvasMeasure m;
-  return m;
-}
-
-}  // namespace
-
-void WebPlatform::beep() { js_chime(); }
-
-// The picture of the moment stays on the board while the program waits, as
-// on the desktop: the page keeps it with the pause and plays the pictures
-// back in order once the handler has finished, holding input till then.
-void WebPlatform::sleep(int milliseconds) {
-  page().paint();
-  js_pause(std::max(milliseconds, 0));
-}
-
-void WebPlatform::reseed() {
-  random_.mix(std::fmod(js_now() / 1000, 86400));  // seconds since midnight (UTC)
-}
-
-double WebPlatform::next() {
-  if (!queued.empty()) {
-    const double r = queued.front();
-    queued.pop_front();
-    return r;
-  }
-  return random_.next();
-}
 
 Page& page() {
   static Page p;
   return p;
 }
 
-void Page::restart() {
-  program = std::make_unique<shell::Program>(platform);
-  program->start();
+void Page::start(double now) {
+  if (!session) session = std::make_unique<session::Session>(machine(), &measure);
+  session->setVoice(voice, now);
+  session->start(now);
 }
 
-const shell::Control* Page::controlAt(double x, double y) const {
-  shell::Screen* s = program && !program->ended() ? program->active() : nullptr;
-  return s ? s->hit(x, y) : nullptr;
-}
-
-void Page::paint() {
-  const shell::Screen* s = program && !program->ended() ? program->active() : nullptr;
-  if (!s) {
-    js_ended();
-    replay(draw::emptyBoard(shown), shown.w, shown.h);
-    return;
-  }
-  shown = draw::clientRect(*s);
-  js_screen(shown.h, s->caption().c_str());
-  replay(draw::record(*program, *s, measure()), shown.w, shown.h);
+// The board of the picture shown, fitted into the window as the desktop's
+// whole-screen mode fits it.
+session::PointerInput Page::at(double x, double y) const {
+  const draw::Rect& client = session->shown().client;
+  const draw::Fit f = draw::fit(client.w, client.h, windowWidth, windowHeight);
+  session::PointerInput in;
+  const double bx = (x - f.x) / f.factor, by = (y - f.y) / f.factor;
+  in.x = bx * shell::kTwipsPerPixel;
+  in.y = by * shell::kTwipsPerPixel;
+  in.onBoard = bx >= 0 && by >= 0 && bx < client.w && by < client.h;
+  return in;
 }
 
 }  // namespace web
 
-// The page's entry points. Positions are client twips of the screen shown.
+// The page's entry points. Positions are CSS pixels of the window; `now`
+// is the page's clock in milliseconds.
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void aritmetica_start() {
-  web::page().restart();
-  web::page().paint();
-}
+using web::page;
 
-EMSCRIPTEN_KEEPALIVE void aritmetica_paint() { web::page().paint(); }
+EMSCRIPTEN_KEEPALIVE void aritmetica_start(double now) { page().start(now); }
 
 EMSCRIPTEN_KEEPALIVE int aritmetica_ended() {
-  auto& p = web::page();
-  return !p.program || p.program->ended();
+  return !page().session || page().session->program().ended();
 }
 
-// kind 0 press, 1 release, 2 move; button 1 left, 2 right, 4 middle.
-EMSCRIPTEN_KEEPALIVE void aritmetica_mouse(int kind, int button, double x, double y, int shift) {
-  auto& p = web::page();
-  if (aritmetica_ended()) return;
-  const auto b = static_cast<shell::Button>(button);
-  if (kind == 0) {
-    if (shell::Screen* s = p.program->active()) p.pressScreen = s->number();
-    p.program->mouseDown(p.pressScreen, b, x, y, shift);
-  } else if (kind == 1) {
-    p.program->mouseUp(p.pressScreen, b, x, y, shift);
-  } else {
-    const bool dragging = p.program->dragging().has_value();
-    if (shell::Screen* s = p.program->active()) p.program->mouseMove(s->number(), x, y);
-    if (!dragging) return;  // nothing on the board follows the pointer
+EMSCRIPTEN_KEEPALIVE void aritmetica_window(double width, double height) {
+  page().windowWidth = width;
+  page().windowHeight = height;
+}
+
+// kind 0 press, 1 move, 2 release, 3 cancel; button 1 left, 2 right, 4
+// middle; touch for a finger or a pen.
+EMSCRIPTEN_KEEPALIVE void aritmetica_pointer(int kind, int button, double x, double y, int shift, int touch,
+                                             double now) {
+  auto& p = page();
+  if (!p.session) return;
+  session::PointerInput in = p.at(x, y);
+  in.kind = static_cast<session::PointerInput::Kind>(kind);
+  in.button = static_cast<shell::Button>(button);
+  in.shift = shift;
+  in.device = touch ? session::Device::Touch : session::Device::Mouse;
+  p.session->pointer(in, now);
+}
+
+// A key by its name (KeyboardEvent.key: "Backspace", "ArrowLeft", "F11",
+// ...) or, for name "", the character it types. Returns 1 for the
+// whole-screen key, which the page answers itself.
+EMSCRIPTEN_KEEPALIVE int aritmetica_key(const char* name, int character, int keypad, int shift, double now) {
+  auto& p = page();
+  if (!p.session) return 0;
+  session::Key key{session::KeyName::Character, static_cast<unsigned>(character), keypad != 0};
+  if (*name) {
+    const auto named = session::keyNamed(name);
+    if (!named) return 0;
+    key = session::Key{*named};
   }
-  p.paint();
+  return p.session->key(key, shift, now) == session::KeyName::WholeScreen;
 }
 
-EMSCRIPTEN_KEEPALIVE void aritmetica_key(int character, int keyCode, int shift) {
-  auto& p = web::page();
-  if (aritmetica_ended()) return;
-  p.program->key(character, keyCode, shift);
-  p.paint();
+EMSCRIPTEN_KEEPALIVE void aritmetica_voice(int on, double now) {
+  page().voice = on != 0;
+  if (page().session) page().session->setVoice(on != 0, now);
 }
 
-EMSCRIPTEN_KEEPALIVE void aritmetica_tab() {
-  auto& p = web::page();
-  if (aritmetica_ended()) return;
-  p.program->tab();
-  p.paint();
+// Brings the session to `now`. Returns 1 when the picture shown changed;
+// the sounds due are then read with aritmetica_sound.
+EMSCRIPTEN_KEEPALIVE int aritmetica_advance(double now) {
+  auto& p = page();
+  if (!p.session) return 0;
+  session::Session::Due due = p.session->advance(now);
+  p.sounds = std::move(due.sounds);
+  if (due.pictureChanged) {
+    const session::Picture& shown = p.session->shown();
+    p.picture = web::encode(shown.drawing, shown.client.w, shown.client.h);
+  }
+  return due.pictureChanged;
 }
 
-// What the pointer shows over (x, y): 0 arrow, 1 hand, 2 chalk, 3 grab.
-EMSCRIPTEN_KEEPALIVE int aritmetica_pointer(double x, double y) {
-  const shell::Control* c = web::page().controlAt(x, y);
-  return c ? int(c->pointer) : 0;
+// When to call aritmetica_advance again (Infinity: at the next input).
+EMSCRIPTEN_KEEPALIVE double aritmetica_wake() {
+  return page().session ? page().session->wakeAt() : std::numeric_limits<double>::infinity();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* aritmetica_tooltip(double x, double y) {
-  const shell::Control* c = web::page().controlAt(x, y);
-  return c ? c->toolTip.c_str() : "";
+EMSCRIPTEN_KEEPALIVE int aritmetica_sounds() { return int(page().sounds.size()); }
+
+// The i-th sound due: 1 the chime, 2 a phrase (its text by
+// aritmetica_text), 3 the phrase playing stops.
+EMSCRIPTEN_KEEPALIVE int aritmetica_sound(int i) {
+  const session::Step& s = page().sounds.at(size_t(i));
+  if (std::holds_alternative<session::Chime>(s)) return 1;
+  if (const auto* say = std::get_if<session::Say>(&s)) {
+    page().text = say->text;
+    return 2;
+  }
+  return 3;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_text() { return page().text.c_str(); }
+
+// The picture shown, one buffer of numbers (see web::encode).
+EMSCRIPTEN_KEEPALIVE const double* aritmetica_picture() { return page().picture.data(); }
+EMSCRIPTEN_KEEPALIVE int aritmetica_picture_length() { return int(page().picture.size()); }
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_caption() {
+  const auto& p = page();
+  return p.session && p.session->shown().screen ? p.session->shown().caption.c_str() : "";
+}
+
+// The board in the window: which 0 gives the factor, 1 and 2 the corner,
+// 3 and 4 the board's own width and height (all in CSS pixels but the last
+// two, logical pixels).
+EMSCRIPTEN_KEEPALIVE double aritmetica_fit(int which) {
+  auto& p = page();
+  const draw::Rect client = p.session ? p.session->shown().client : draw::Rect{0, 0, 792, 573};
+  const draw::Fit f = draw::fit(client.w, client.h, p.windowWidth, p.windowHeight);
+  switch (which) {
+    case 0: return f.factor;
+    case 1: return f.x;
+    case 2: return f.y;
+    case 3: return client.w;
+    default: return client.h;
+  }
+}
+
+// What the pointer shows over (x, y): 0 arrow, 1 hand, 2 chalk, 3 grab;
+// the tooltip is then read with aritmetica_text.
+EMSCRIPTEN_KEEPALIVE int aritmetica_hover(double x, double y) {
+  auto& p = page();
+  p.text.clear();
+  if (!p.session || p.session->program().ended()) return 0;
+  const session::PointerInput in = p.at(x, y);
+  if (!in.onBoard) return 0;
+  const auto hover = p.session->hover(0, in.x, in.y);
+  p.text = hover.toolTip;
+  return int(hover.pointer);
 }
 
 // Whether a tap at (x, y) reaches the text box that has the focus: there
-// the device's own keyboard is wanted.
+// the device's own keyboard is wanted; and which keyboard the focused box
+// wants: 0 none, 1 digits, 2 letters.
 EMSCRIPTEN_KEEPALIVE int aritmetica_on_focused_box(double x, double y) {
-  const shell::Control* c = web::page().controlAt(x, y);
-  return c && c == web::page().program->focus();
+  auto& p = page();
+  if (!p.session) return 0;
+  const session::PointerInput in = p.at(x, y);
+  return in.onBoard && p.session->onFocusedBox(in.x, in.y);
 }
 
-// The board in the window, as the desktop's whole-screen mode places it:
-// which 0 gives the factor, 1 and 2 the corner (all in CSS pixels).
-EMSCRIPTEN_KEEPALIVE double aritmetica_fit(double windowWidth, double windowHeight, double boardHeight,
-                                           int which) {
-  const draw::Fit f = draw::fit(shell::kClientWidth / shell::kTwipsPerPixel, boardHeight, windowWidth,
-                                windowHeight);
-  return which == 0 ? f.factor : which == 1 ? f.x : f.y;
+EMSCRIPTEN_KEEPALIVE int aritmetica_keyboard() {
+  return page().session ? int(page().session->keyboard()) : 0;
 }
 
 // The colour of the margins round the board, 0xRRGGBB.
@@ -157,33 +180,19 @@ EMSCRIPTEN_KEEPALIVE int aritmetica_margin() { return int(draw::kMarginColour); 
 
 // A picture's file name (1 to 10, the program's pictures), and a pointer's
 // picture and hot spot (1 hand, 2 chalk, 3 grab) as a CSS cursor.
-EMSCRIPTEN_KEEPALIVE const char* aritmetica_picture(int n) {
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_picture_name(int n) {
   const char* name = draw::pictureName(static_cast<shell::Picture>(n));
   return name ? name : "";
 }
 
 EMSCRIPTEN_KEEPALIVE const char* aritmetica_cursor(int pointer) {
-  static std::string css;
+  auto& text = page().text;
   const auto p = static_cast<shell::Pointer>(pointer);
   const char* name = draw::pictureName(draw::pointerPicture(p));
   if (!name) return "default";
   const draw::Point h = draw::hotSpot(p);
-  css = std::string("url(pictures/") + name + ".png) " + std::to_string(h.x) + " " + std::to_string(h.y) +
-        ", pointer";
-  return css.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* aritmetica_run(const char* lines) {
-  static std::string error;
-  error = web::runCommands(web::page(), lines);
-  web::page().paint();
-  return error.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* aritmetica_query(const char* word) {
-  static std::string answer;
-  answer = web::query(web::page(), word);
-  return answer.c_str();
+  text = std::string(name) + " " + std::to_string(h.x) + " " + std::to_string(h.y);
+  return text.c_str();
 }
 
 }  // extern "C"

@@ -1,59 +1,35 @@
-// The browser edition's program: one Program on the web platform, the
-// input the page forwards to it, and the repaint after each input. The page
-// (site/app.js) calls the functions of page.cpp one input at a time; the
-// pictures of a handler that pauses are played back with their pauses
-// (site/player.js), and input that arrives meanwhile waits till the end.
+// The browser edition's program: the session, measured by the canvas, and
+// the entry points the page calls (see page.cpp). The page only translates
+// its DOM events into session input and plays the session's steps; what a
+// picture, a key or a press means is decided by the session.
 #pragma once
-#include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "draw/drawing.h"
-#include "shell/platform.h"
-#include "shell/program.h"
-#include "shell/random.h"
+#include "canvas.h"
+#include "session/session.h"
 
 namespace web {
 
-// Chime through Web Audio, sleeps that keep the picture of the moment with
-// the pause, and a generator that returns queued reals first (the page's test
-// hook queues them, as the scenario command `random` does).
-class WebPlatform : public shell::Platform {
- public:
-  void beep() override;
-  void sleep(int milliseconds) override;
-  void reseed() override;
-  double next() override;
-
-  std::deque<double> queued;
-
- private:
-  shell::Random random_;
-};
+// The machine of the page: the program's generator, or the queue of a test
+// build (defined by machine.cpp or by hook.cpp, whichever the build links).
+session::Machine& machine();
 
 struct Page {
-  WebPlatform platform;
-  std::unique_ptr<shell::Program> program;
-  int pressScreen = 0;  // the screen a press began on gets its move and release
-  draw::Rect shown{0, 0, 792, 573};  // the board last painted, in logical pixels
+  CanvasMeasure measure;
+  std::unique_ptr<session::Session> session;
+  bool voice = true;
+  double windowWidth = 792, windowHeight = 573;  // CSS pixels the board is fitted into
+  std::vector<session::Step> sounds;             // due at the last advance
+  std::vector<double> picture;                   // the shown picture, encoded for the canvas
+  std::string text;                              // the last text handed to the page
 
-  void restart();
-  void paint();
-  // The control of the screen shown that takes the pointer at (x, y), in
-  // twips; nullptr over nothing, or once the program has ended.
-  const shell::Control* controlAt(double x, double y) const;
+  void start(double now);
+  // A position of the window as twips of the screen shown.
+  session::PointerInput at(double x, double y) const;
 };
 
 Page& page();
-
-// Runs scenario input commands (show, random, click, press, release, move,
-// drag, type, keypad, key, close) on the page's program; returns the first
-// error, or "" when every line ran.
-std::string runCommands(Page& page, const std::string& lines);
-
-// What a test reads back: "FormN.Control" gives "LEFT TOP WIDTH HEIGHT" in
-// twips, "FormN.Control.Property" the value of Caption, Text, Visible,
-// Enabled, Left or Top; "" for a control not on a loaded screen.
-std::string query(Page& page, const std::string& word);
 
 }  // namespace web

@@ -1,0 +1,129 @@
+// Mouse, pen, touch and keys, handed to the program as they come: a
+// position of the window, a key by its name or the character it types. The
+// program decides what each means (which screen a press belongs to, a
+// finger held still, input held while pictures play); the page only keeps
+// the browser from acting on them itself, and brings the device's keyboard
+// up for the answer box that has the focus.
+import { board } from './board.js';
+import { tick, refit } from './playback.js';
+import { hover, hideTip } from './pointer.js';
+import * as sound from './sound.js';
+
+const keys = document.getElementById('keys');  // brings up on-screen keyboards
+const kinds = { pointerdown: 0, pointermove: 1, pointerup: 2, pointercancel: 3 };
+const buttons = { 0: 1, 1: 4, 2: 2 };          // left, middle, right; the side buttons do nothing
+let m = null;
+let pressing = null;                           // the pointer whose press reached the board
+let typed = ' ';                               // what the hidden input holds
+
+const shiftState = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+
+export function attach(module) { m = module; }
+
+function pointer(e) {
+  const touch = e.pointerType === 'touch' || e.pointerType === 'pen' ? 1 : 0;
+  m._aritmetica_pointer(kinds[e.type], buttons[e.button] || 1, e.clientX, e.clientY, shiftState(e), touch,
+    performance.now());
+  tick();
+}
+
+// The device's keyboard comes for a tap on the answer box that has the
+// focus, asking for digits or letters as the box takes them, and goes for
+// any other tap, also in the margin (decided here, in the gesture).
+function keyboard(e) {
+  if (e.type !== 'pointerup') return;
+  if (m._aritmetica_on_focused_box(e.clientX, e.clientY)) {
+    keys.inputMode = m._aritmetica_keyboard() === 2 ? 'text' : 'numeric';
+    keys.focus({ preventScroll: true });
+  } else {
+    keys.blur();
+  }
+}
+
+function key(name, character, keypad, shift) {
+  return m.ccall('aritmetica_key', 'number', ['string', 'number', 'number', 'number', 'number'],
+    [name, character, keypad, shift, performance.now()]);
+}
+
+export function listen() {
+  const surface = board.parentElement;
+  surface.addEventListener('pointerdown', (e) => {
+    e.preventDefault();
+    sound.open();
+    hideTip();
+    if (!m || !e.isPrimary) return;
+    if (!buttons[e.button]) return;  // back, forward and the like: nothing
+    if (e.target !== board) keys.blur();  // a tap in the margin closes the keyboard
+    if (pressing !== null) return;
+    pressing = e.pointerId;
+    try { e.target.setPointerCapture(e.pointerId); } catch (err) { /* released already */ }
+    pointer(e);
+  });
+  surface.addEventListener('pointermove', (e) => {
+    if (!m) return;
+    if (e.pointerId === pressing) pointer(e);
+    else if (pressing === null && !m._aritmetica_ended()) hover(m, e);
+  });
+  for (const type of ['pointerup', 'pointercancel']) {
+    surface.addEventListener(type, (e) => {
+      if (e.pointerId !== pressing) return;
+      pressing = null;
+      keyboard(e);
+      pointer(e);
+    });
+  }
+  // The side buttons of a mouse never take the browser back or forward.
+  for (const type of ['mouseup', 'mousedown', 'auxclick']) {
+    window.addEventListener(type, (e) => { if (e.button > 2) e.preventDefault(); }, true);
+  }
+
+  window.addEventListener('keydown', (e) => {
+    if (e.isComposing || e.key === 'Process' || e.key === 'Unidentified' || e.keyCode === 229) return;  // text comes as input
+    e.preventDefault();  // no browser shortcut: no reload, no find, no focus moving out
+    sound.open();
+    hideTip();
+    if (!m || m._aritmetica_ended()) return;
+    const shift = shiftState(e);
+    const keypad = e.location === 3 ? 1 : 0;
+    const whole = [...e.key].length === 1 ? key('', e.key.codePointAt(0), keypad, shift) : key(e.key, 0, keypad, shift);
+    if (whole && !e.repeat) toggleWholeScreen();
+    tick();
+  }, true);
+
+  // On-screen keyboards deliver text, not keys, and those that compose a
+  // word change it as the child types: what was added since the last look
+  // is typed, what was taken away is Backspace, each character once.
+  keys.value = typed;
+  keys.addEventListener('input', (e) => {
+    if (!m) return;
+    const now = [...keys.value], before = [...typed];
+    let same = 0;
+    while (same < now.length && same < before.length && now[same] === before[same]) ++same;
+    for (let i = same; i < before.length; ++i) key('Backspace', 0, 0, 0);
+    for (const ch of now.slice(same)) {
+      if (ch === '\n') key('Enter', 0, 0, 0);
+      else key('', ch.codePointAt(0), 0, 0);
+    }
+    typed = keys.value;
+    if (!e.isComposing && (typed.length === 0 || typed.length > 32)) keys.value = typed = ' ';
+    tick();
+  });
+  keys.addEventListener('compositionend', () => {
+    if (keys.value.length > 32) keys.value = typed = ' ';
+  });
+  keys.addEventListener('keydown', (e) => {
+    if (e.key === 'Enter' && !e.isComposing) { e.preventDefault(); key('Enter', 0, 0, 0); tick(); }
+  });
+
+  // Nothing scrolls, zooms, selects, opens a menu or leaves the page.
+  for (const type of ['contextmenu', 'selectstart', 'dragstart', 'gesturestart', 'dblclick'])
+    document.addEventListener(type, (e) => e.preventDefault());
+  document.addEventListener('wheel', (e) => e.preventDefault(), { passive: false });
+  document.addEventListener('touchmove', (e) => e.preventDefault(), { passive: false });
+  window.addEventListener('resize', refit);
+}
+
+function toggleWholeScreen() {
+  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+  else document.documentElement.requestFullscreen().catch(() => {});
+}
