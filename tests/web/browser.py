@@ -9,8 +9,8 @@ and drives one of:
             (firefox.mjs, a JSON-lines bridge: Debian has no geckodriver),
             headless; `npm ci` in tests/web installs puppeteer-core.
   webkit    WebKitGTK, Safari's engine: Debian's WebKitWebDriver with its
-            MiniBrowser (selenium), in a real window: on $DISPLAY, or on an
-            Xvfb of its own when there is none.
+            MiniBrowser (selenium), in a real window on an Xvfb of its own
+            (not $DISPLAY, where the desktop tests move the mouse).
 
 Every engine gives real input, dispatched by the browser at CSS pixels of
 the page: mouse presses, moves and releases, keys typed as key events
@@ -116,14 +116,15 @@ def skip_unless_ready(page, engine='chromium'):
         sys.exit(SKIP)
     missing = {
         'chromium': [p for p in ('chromium', 'chromedriver') if not shutil.which(p)],
-        'firefox': [p for p in ('firefox-esr', 'node') if not shutil.which(p)],
+        'firefox': [p for p in ('firefox-esr',) if not shutil.which(p)],
         'webkit': [p for p in ('WebKitWebDriver', MINIBROWSER) if not shutil.which(p)],
     }[engine]
     if missing:
         print(f'skipped: {", ".join(missing)} not installed')
         sys.exit(SKIP)
-    if engine == 'firefox' and not os.path.isdir(os.path.join(HERE, 'node_modules', 'puppeteer-core')):
-        sys.exit(f'puppeteer-core is missing: run tools/install-deps (npm ci in {HERE})')
+    if engine == 'firefox' and not (shutil.which('node') and
+                                    os.path.isdir(os.path.join(HERE, 'node_modules', 'puppeteer-core'))):
+        sys.exit(f'node or puppeteer-core is missing: run tools/install-deps (npm ci in {HERE})')
     if engine != 'firefox':
         try:
             import selenium  # noqa: F401
@@ -377,10 +378,9 @@ class WebKit(Selenium):
 
     def __init__(self, width=792, height=573, ratio=1):
         from selenium import webdriver
-        self.xvfb = None
-        if not os.environ.get('DISPLAY'):
-            self.xvfb, display = start_xvfb()
-            os.environ['DISPLAY'] = display
+        self.xvfb, display = start_xvfb()
+        shown = os.environ.get('DISPLAY')
+        os.environ['DISPLAY'] = display  # the driver starts MiniBrowser there
         opts = webdriver.WebKitGTKOptions()
         opts.binary_location = MINIBROWSER
         opts.add_argument('--automation')
@@ -388,6 +388,10 @@ class WebKit(Selenium):
             warnings.simplefilter('ignore', DeprecationWarning)
             self.driver = webdriver.WebKitGTK(executable_path=shutil.which('WebKitWebDriver'), options=opts,
                                               service_log_path=os.devnull)
+        if shown is None:
+            del os.environ['DISPLAY']
+        else:
+            os.environ['DISPLAY'] = shown
         self.driver.set_script_timeout(TIMEOUT)
         self.viewport(width, height, ratio)
 
@@ -406,10 +410,8 @@ class WebKit(Selenium):
 
     def close(self):
         super().close()
-        if self.xvfb:
-            self.xvfb.terminate()
-            self.xvfb.wait()
-            del os.environ['DISPLAY']
+        self.xvfb.terminate()
+        self.xvfb.wait()
 
 
 def start_xvfb():
@@ -437,8 +439,7 @@ class Firefox(Engine):
     name = 'firefox'
 
     def __init__(self, width=792, height=573, ratio=1):
-        self.bridge = subprocess.Popen(['node', os.path.join(HERE, 'firefox.mjs'), shutil.which('firefox-esr'),
-                                        str(width), str(height)],
+        self.bridge = subprocess.Popen(['node', os.path.join(HERE, 'firefox.mjs'), shutil.which('firefox-esr')],
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, encoding='utf-8')
         self.answers = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()

@@ -3,7 +3,7 @@
 // Reads one JSON command a line on stdin and answers each with one JSON line
 // on stdout, {"value": ...} or {"error": "..."}; ends with stdin.
 //
-//   node firefox.mjs FIREFOX_BINARY WIDTH HEIGHT
+//   node firefox.mjs FIREFOX_BINARY
 //
 // Commands ({"do": NAME, ...}):
 //   viewport width height ratio     the page's size in CSS pixels, device pixel ratio
@@ -20,14 +20,11 @@
 import { createInterface } from 'node:readline';
 import puppeteer from 'puppeteer-core';
 
-const [binary, width, height] = process.argv.slice(2);
+const [binary] = process.argv.slice(2);
 const browser = await puppeteer.launch({
   browser: 'firefox',
   executablePath: binary,
-  headless: true,
-  defaultViewport: { width: Number(width), height: Number(height) },
-  // Sound is decoded and played (into no device) as for a child's first tap.
-  extraPrefsFirefox: { 'media.autoplay.default': 0 },
+  headless: true,  // with Firefox's own preferences: its autoplay policy too
 });
 const page = (await browser.pages())[0] || await browser.newPage();
 const errors = [];
