@@ -300,26 +300,22 @@ class Selenium(Engine):
         self.driver.get(url)
 
     def _evaluate(self, script, args):
-        answer = self.driver.execute_async_script('''
-            const done = arguments[arguments.length - 1];
-            (async function () {''' + script + '''
-            }).apply(null, Array.prototype.slice.call(arguments, 0, -1)).then(
-              (v) => done({ value: v === undefined ? null : v }), (e) => done({ error: String(e && e.stack || e) }));''',
-            *args)
-        if 'error' in answer:
-            raise AssertionError('the page threw: ' + answer['error'])
-        return answer['value']
+        # WebDriver waits for the promise, and raises what it rejects with
+        return self.driver.execute_script('return (async function () {' + script + '\n}).apply(null, arguments)', *args)
 
     def pointer(self, steps, kind='mouse', button=0):
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
         from selenium.webdriver.common.actions.pointer_input import PointerInput
         actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
         p = actions.pointer_action
+        at = None
         for verb, x, y in steps:
             if verb == 'pause':
                 p.pause(x / 1000)
                 continue
-            p.move_to_location(int(x), int(y))
+            if (int(x), int(y)) != at:  # each move costs the driver a frame
+                at = int(x), int(y)
+                p.move_to_location(*at)
             if verb == 'down':
                 p.pointer_down(button=button)
             elif verb == 'up':
