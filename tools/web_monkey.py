@@ -44,7 +44,7 @@ def main():
         else:
             b.keys(rng.choice(KEYS))
         events += 1
-        errors = b.js('return aritmetica.errors') + [e['message'] for e in b.console_errors()]
+        errors = b.js('return aritmetica.errors') + b.console_errors()
         if errors:
             failure = errors
     b.close()

@@ -1,52 +1,189 @@
-"""Headless Chromium on the browser edition, served on 127.0.0.1.
+"""The browser edition in three engines, with one driver interface.
 
-Serves a site folder with Python's own static server, drives Debian's
-chromium through chromium-driver, and gives the tests real input (mouse,
-touch and key events dispatched by the browser) at the places of the
-program's controls. Exit code 77 tells CTest the test was skipped: no site
-built, or no browser.
+Opens the page either from a site folder, served by Python's own static
+server on 127.0.0.1, or from a single HTML file as a file:// URL (see Target),
+and drives one of:
+
+  chromium  Debian's chromium through chromium-driver (selenium), headless.
+  firefox   Debian's firefox-esr through puppeteer-core over WebDriver BiDi
+            (firefox.mjs, a JSON-lines bridge: Debian has no geckodriver),
+            headless; `npm ci` in tests/web installs puppeteer-core.
+  webkit    WebKitGTK, Safari's engine: Debian's WebKitWebDriver with its
+            MiniBrowser (selenium), in a real window on an Xvfb of its own
+            (not $DISPLAY, where the desktop tests move the mouse).
+
+Every engine gives real input, dispatched by the browser at CSS pixels of
+the page: mouse presses, moves and releases, keys typed as key events
+(accented letters such as "è" and "ù" too, and WebDriver's key codes such
+as '\\ue003' for Backspace), a script run in the page (an async function
+body: `return await ...` works), screenshots of the page, and the page's
+console errors and uncaught errors.
+
+What each engine's automation can do here (seen on Debian 12 with chromium
+156, firefox-esr 153 and WebKitGTK 2.50), for tests still to come:
+
+  touch       chromium and firefox: real touch pointers (pointerType
+              "touch", with touchstart/touchend). webkit: WebKitWebDriver
+              takes a touch pointer but the GTK port dispatches it as the
+              mouse (pointerType "mouse", no touch events): `touch` is False
+              and the tests tap with the mouse there.
+  long press  every engine: down, ('pause', ms, 0), up in one pointer()
+              call (chromium drops a press held across two calls). No
+              engine makes a contextmenu of a held finger; chromium adds a
+              click after the release, firefox none.
+  pointer cancel
+              WebDriver and BiDi actions have no cancel. chromium alone,
+              through CDP: Emulation.setTouchEmulationEnabled, then
+              Input.dispatchTouchEvent touchStart and touchCancel give
+              pointercancel and touchcancel (Chromium.cdp). firefox, webkit:
+              no way but a synthetic PointerEvent from script.
+  side buttons of the mouse (pointer(..., button=3 or 4))
+              chromium: mousedown/auxclick with button 3 or 4, and the
+              browser then goes back or forward in its history (a test of
+              them must stay on the page: the page must prevent it).
+              firefox: mousedown and mouseup with button 3 or 4, no
+              auxclick, no navigation. webkit: WebKitWebDriver turns them
+              into the left button; middle and right come, with no pointerup.
+  composition (IME)
+              no engine's actions compose: accented letters come as keydown,
+              beforeinput, input, keyup. chromium alone, through CDP
+              (Input.imeSetComposition, then Input.insertText) gives
+              compositionstart/update/end around the text; firefox, webkit:
+              only synthetic CompositionEvents from script.
+  audio       an AudioContext is "running" in headless chromium (gesture or
+              not) and in webkit under Xvfb; in headless firefox it stays
+              "suspended" (no device). Decoding and start() work in all
+              three, so the tests count the chimes asked for
+              (aritmetica.chimes) and the sources started, not a sound.
+  device pixel ratio
+              chromium (CDP) and firefox (BiDi viewport) emulate one; webkit
+              cannot (`ratio` is False).
+  console     chromium: the browser's log; firefox: BiDi log entries and
+              uncaught errors; webkit: WebKitWebDriver keeps no log, so
+              CONSOLE_CATCHER goes before the page's own scripts
+              (console.error, uncaught errors and rejections, files that
+              failed to load).
+  offline, installability, keys by CDP
+              chromium alone.
+
+Exit code 77 tells CTest the test was skipped: no page built, or the
+engine's browser is not installed.
 """
 import base64
 import functools
 import http.server
+import io
+import json
 import os
+import queue
 import shutil
 import socketserver
+import subprocess
 import sys
 import tempfile
 import threading
 import time
+import warnings
 
 SKIP = 77
+HERE = os.path.dirname(os.path.abspath(__file__))
+ENGINES = ('chromium', 'firefox', 'webkit')
+MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
+TIMEOUT = 60  # seconds for one command: a hang becomes a failure
 
 
-def skip_unless_ready(site):
-    if not os.path.exists(os.path.join(site, 'index.html')):
-        print(f'skipped: no site in {site} (tools/build-web builds it)')
+def arguments(argv, default_site='build-web/site'):
+    """(engine, page, rest) of a test's command line:
+
+        TEST [--engine chromium|firefox|webkit] [SITE_DIR | PAGE.html] [MORE...]
+
+    The page defaults to $ARITMETICA_WEB_PAGE, then to build-web/site; the
+    engine to $ARITMETICA_BROWSER, then to chromium."""
+    args = list(argv[1:])
+    engine = os.environ.get('ARITMETICA_BROWSER', 'chromium')
+    if len(args) >= 2 and args[0] == '--engine':
+        engine = args[1]
+        del args[:2]
+    if engine not in ENGINES:
+        sys.exit(f'{argv[0]}: unknown engine {engine!r} (one of {", ".join(ENGINES)})')
+    page = args.pop(0) if args else os.environ.get('ARITMETICA_WEB_PAGE', default_site)
+    return engine, page, args
+
+
+def skip_unless_ready(page, engine='chromium'):
+    if not os.path.exists(os.path.join(page, 'index.html') if os.path.isdir(page) else page):
+        print(f'skipped: no page at {page} (tools/build-web builds it)')
         sys.exit(SKIP)
-    if not shutil.which('chromium') or not shutil.which('chromedriver'):
-        print('skipped: chromium and chromium-driver are not installed')
+    missing = {
+        'chromium': [p for p in ('chromium', 'chromedriver') if not shutil.which(p)],
+        'firefox': [p for p in ('firefox-esr',) if not shutil.which(p)],
+        'webkit': [p for p in ('WebKitWebDriver', MINIBROWSER) if not shutil.which(p)],
+    }[engine]
+    if missing:
+        print(f'skipped: {", ".join(missing)} not installed')
         sys.exit(SKIP)
-    try:
-        import selenium  # noqa: F401
-    except ImportError:
-        print('skipped: python3-selenium is not installed')
-        sys.exit(SKIP)
+    if engine == 'firefox' and not (shutil.which('node') and
+                                    os.path.isdir(os.path.join(HERE, 'node_modules', 'puppeteer-core'))):
+        sys.exit(f'node or puppeteer-core is missing: run tools/install-deps (npm ci in {HERE})')
+    if engine != 'firefox':
+        try:
+            import selenium  # noqa: F401
+        except ImportError:
+            print('skipped: python3-selenium is not installed')
+            sys.exit(SKIP)
 
 
-class Server:
-    """The site on a free port of 127.0.0.1, in a thread."""
+# What WebKit's pages get before their own scripts, since its driver keeps no
+# console log: the same errors that the other engines' logs report.
+CONSOLE_CATCHER = '''<script>(function () {
+  const caught = window.__consoleErrors = [];
+  const error = console.error.bind(console);
+  console.error = (...a) => { caught.push('console: ' + a.map(String).join(' ')); error(...a); };
+  addEventListener('error', (e) => caught.push(e.target === window ? 'uncaught: ' + e.message
+      : 'failed to load: ' + (e.target.src || e.target.href)), true);
+  addEventListener('unhandledrejection', (e) => caught.push('uncaught: ' + e.reason));
+})();</script>'''
 
-    def __init__(self, site):
-        handler = functools.partial(Quiet, directory=site)
-        self.httpd = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
-        self.httpd.daemon_threads = True
-        self.url = f'http://127.0.0.1:{self.httpd.server_address[1]}/'
-        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+def with_catcher(html):
+    at = html.find('<head>')
+    at = at + len('<head>') if at >= 0 else 0
+    return html[:at] + CONSOLE_CATCHER + html[at:]
+
+
+class Target:
+    """Where the page is opened: a site folder on a free port of 127.0.0.1
+    (`served`), or a single HTML file as a file:// URL. With `catch_console`
+    the HTML pages get CONSOLE_CATCHER first."""
+
+    def __init__(self, page, catch_console=False):
+        self.httpd = self.copy = None
+        self.served = os.path.isdir(page)
+        if self.served:
+            handler = functools.partial(Quiet, directory=page, catch_console=catch_console)
+            self.httpd = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
+            self.httpd.daemon_threads = True
+            self.url = f'http://127.0.0.1:{self.httpd.server_address[1]}/'
+            threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+        elif catch_console:
+            fd, self.copy = tempfile.mkstemp(prefix='aritmetica-', suffix='.html')
+            with open(page, encoding='utf-8') as f, os.fdopen(fd, 'w', encoding='utf-8') as out:
+                out.write(with_catcher(f.read()))
+            self.url = 'file://' + self.copy
+        else:
+            self.url = 'file://' + os.path.abspath(page)
 
     def close(self):
-        self.httpd.shutdown()
-        self.httpd.server_close()
+        if self.httpd:
+            self.httpd.shutdown()
+            self.httpd.server_close()
+        if self.copy:
+            os.unlink(self.copy)
+
+
+def Server(site):
+    """The site folder on 127.0.0.1 (the benchmarks and the monkey use it)."""
+    return Target(site)
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -54,35 +191,47 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
                       '.woff2': 'font/woff2', '.js': 'text/javascript'}
 
+    def __init__(self, *args, catch_console=False, **kwargs):
+        self.catch_console = catch_console
+        super().__init__(*args, **kwargs)
+
+    def send_head(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path):
+            path = os.path.join(path, 'index.html')
+        if not self.catch_console or not path.endswith('.html') or not os.path.isfile(path):
+            return super().send_head()
+        with open(path, encoding='utf-8') as f:
+            body = with_catcher(f.read()).encode()
+        self.send_response(200)
+        self.send_header('Content-Type', 'text/html; charset=utf-8')
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        return io.BytesIO(body)
+
     def log_message(self, *args):
         pass
 
 
-class Browser:
-    def __init__(self, width=792, height=573, ratio=1):
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-        self.profile = tempfile.mkdtemp(prefix='aritmetica-chromium-')
-        opts = webdriver.ChromeOptions()
-        for a in ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                  '--disable-background-networking', '--disable-component-update', '--disable-sync',
-                  '--autoplay-policy=user-gesture-required', '--user-data-dir=' + self.profile]:
-            opts.add_argument(a)
-        opts.binary_location = shutil.which('chromium')
-        opts.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-        self.driver = webdriver.Chrome(service=Service(shutil.which('chromedriver')), options=opts)
-        self.viewport(width, height, ratio)
-
-    def viewport(self, width, height, ratio=1):
-        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-            'width': width, 'height': height, 'deviceScaleFactor': ratio, 'mobile': False})
+class Engine:
+    """What the tests ask of every engine; the engines below fill in the
+    primitives (_evaluate, pointer, keys, screenshot, viewport,
+    console_errors, close)."""
+    name = ''
+    touch = True   # a finger is a touch pointer, not the mouse
+    ratio = True   # a device pixel ratio can be emulated
+    catch_console = False  # the page needs CONSOLE_CATCHER (Target)
 
     def open(self, url):
-        self.driver.get(url)
+        self.goto(url)
         self.wait('window.aritmetica && aritmetica.ready')
 
     def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
+        """Runs an async function body in the page (arguments[i] are args)."""
+        return self._evaluate(script, list(args))
+
+    def title(self):
+        return self.js('return document.title')
 
     def wait(self, condition, timeout=20):
         end = time.monotonic() + timeout
@@ -93,11 +242,11 @@ class Browser:
         raise AssertionError('timed out waiting for ' + condition)
 
     def idle(self):
-        self.driver.execute_async_script('aritmetica.idle().then(arguments[0])')
+        self.js('await aritmetica.idle()')
 
     def run(self, lines):
         """Scenario input commands on the page's program; '' or the error."""
-        return self.driver.execute_async_script('aritmetica.run(arguments[0]).then(arguments[1])', lines)
+        return self.js('return await aritmetica.run(arguments[0])', lines)
 
     def query(self, word):
         return self.js('return aritmetica.query(arguments[0])', word)
@@ -120,36 +269,233 @@ class Browser:
         with open(path, 'wb') as f:
             f.write(base64.b64decode(data.split(',', 1)[1]))
 
-    def _pointer(self, kind):
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        from selenium.webdriver.common.actions.pointer_input import PointerInput
-        return ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
+    def pointer(self, steps, kind='mouse', button=0):
+        """Steps ('down'|'move'|'up', x, y) of one pointer, "mouse" or
+        "touch", at CSS pixels, or ('pause', ms, 0) (a long press is down,
+        pause, up in one call: chromium forgets a press held across two);
+        the mouse's button is 0 left, 1 middle, 2 right, 3 back, 4 forward.
+        Does not wait for the program."""
+        raise NotImplementedError
 
     def click(self, x, y, kind='mouse'):
         """A press and a release at (x, y) in CSS pixels: a click, or a tap."""
-        actions = self._pointer(kind)
-        actions.pointer_action.move_to_location(int(x), int(y)).pointer_down().pointer_up()
-        actions.perform()
+        self.pointer([('down', x, y), ('up', x, y)], kind)
         self.idle()
 
     def drag(self, a, b, kind='mouse', steps=8):
-        actions = self._pointer(kind)
-        p = actions.pointer_action
-        p.move_to_location(int(a[0]), int(a[1])).pointer_down()
-        for i in range(1, steps + 1):
-            p.move_to_location(int(a[0] + (b[0] - a[0]) * i / steps), int(a[1] + (b[1] - a[1]) * i / steps))
-        p.pointer_up()
-        actions.perform()
+        path = [(a[0] + (b[0] - a[0]) * i / steps, a[1] + (b[1] - a[1]) * i / steps) for i in range(1, steps + 1)]
+        self.pointer([('down', *a)] + [('move', *p) for p in path] + [('up', *b)], kind)
         self.idle()
 
     def keys(self, text):
-        from selenium.webdriver.common.action_chains import ActionChains
-        ActionChains(self.driver).send_keys(text).perform()
+        """Each character as a key press, then waits for the program."""
+        self.type(text)
         self.idle()
 
-    def console_errors(self):
-        return [e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
+
+class Selenium(Engine):
+    """The engines that selenium drives (chromium, webkit)."""
+
+    def goto(self, url):
+        self.driver.get(url)
+
+    def _evaluate(self, script, args):
+        # WebDriver waits for the promise, and raises what it rejects with
+        return self.driver.execute_script('return (async function () {' + script + '\n}).apply(null, arguments)', *args)
+
+    def pointer(self, steps, kind='mouse', button=0):
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
+        p = actions.pointer_action
+        at = None
+        for verb, x, y in steps:
+            if verb == 'pause':
+                p.pause(x / 1000)
+                continue
+            if (int(x), int(y)) != at:  # each move costs the driver a frame
+                at = int(x), int(y)
+                p.move_to_location(*at)
+            if verb == 'down':
+                p.pointer_down(button=button)
+            elif verb == 'up':
+                p.pointer_up(button=button)
+        actions.perform()
+
+    def type(self, text):
+        from selenium.webdriver.common.action_chains import ActionChains
+        ActionChains(self.driver).send_keys(text).perform()
+
+    def screenshot(self, path):
+        self.driver.save_screenshot(path)
 
     def close(self):
         self.driver.quit()
+
+
+class Chromium(Selenium):
+    name = 'chromium'
+
+    def __init__(self, width=792, height=573, ratio=1):
+        from selenium import webdriver
+        from selenium.webdriver.chrome.service import Service
+        self.profile = tempfile.mkdtemp(prefix='aritmetica-chromium-')
+        opts = webdriver.ChromeOptions()
+        for a in ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+                  '--autoplay-policy=user-gesture-required', '--user-data-dir=' + self.profile]:
+            opts.add_argument(a)
+        opts.binary_location = shutil.which('chromium')
+        opts.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+        self.driver = webdriver.Chrome(service=Service(shutil.which('chromedriver')), options=opts)
+        self.driver.set_script_timeout(TIMEOUT)
+        self.viewport(width, height, ratio)
+
+    def cdp(self, command, params=None):
+        return self.driver.execute_cdp_cmd(command, params or {})
+
+    def viewport(self, width, height, ratio=1):
+        self.cdp('Emulation.setDeviceMetricsOverride', {
+            'width': width, 'height': height, 'deviceScaleFactor': ratio, 'mobile': False})
+
+    def console_errors(self):
+        return [e['message'] for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
+
+    def close(self):
+        super().close()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class WebKit(Selenium):
+    name = 'webkit'
+    touch = False  # WebKitGTK dispatches WebDriver's touch pointer as the mouse
+    ratio = False
+    catch_console = True
+
+    def __init__(self, width=792, height=573, ratio=1):
+        from selenium import webdriver
+        self.xvfb, display = start_xvfb()
+        shown = os.environ.get('DISPLAY')
+        os.environ['DISPLAY'] = display  # the driver starts MiniBrowser there
+        opts = webdriver.WebKitGTKOptions()
+        opts.binary_location = MINIBROWSER
+        opts.add_argument('--automation')
+        with warnings.catch_warnings():  # Debian's selenium 4.8 warns of its own WebKitGTK class
+            warnings.simplefilter('ignore', DeprecationWarning)
+            self.driver = webdriver.WebKitGTK(executable_path=shutil.which('WebKitWebDriver'), options=opts,
+                                              service_log_path=os.devnull)
+        if shown is None:
+            del os.environ['DISPLAY']
+        else:
+            os.environ['DISPLAY'] = shown
+        self.driver.set_script_timeout(TIMEOUT)
+        self.viewport(width, height, ratio)
+
+    def viewport(self, width, height, ratio=1):
+        """The window grown by MiniBrowser's own bar so that the page gets
+        width x height CSS pixels."""
+        assert ratio == 1, 'WebKitGTK cannot emulate a device pixel ratio'
+        self.driver.set_window_size(width, height)
+        inner = self.js('return [innerWidth, innerHeight]')
+        if inner != [width, height]:
+            self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
+        self.js('await new Promise(requestAnimationFrame)')
+
+    def console_errors(self):
+        return self.js('return window.__consoleErrors || []')
+
+    def close(self):
+        super().close()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+
+def start_xvfb():
+    """An Xvfb on the first free display: (process, ':N')."""
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1600x1200x24', '-nolisten', 'tcp'],
+                            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as f:
+        number = f.readline().strip()
+    if not number:
+        raise RuntimeError('Xvfb did not start')
+    return xvfb, ':' + number
+
+
+# WebDriver's key codes, as puppeteer names the keys.
+BIDI_KEYS = {'\ue003': 'Backspace', '\ue004': 'Tab', '\ue006': 'Enter', '\ue007': 'Enter', '\ue008': 'Shift',
+             '\ue009': 'Control', '\ue00a': 'Alt', '\ue00c': 'Escape', '\ue00d': ' ', '\ue010': 'End',
+             '\ue011': 'Home', '\ue012': 'ArrowLeft', '\ue013': 'ArrowUp', '\ue014': 'ArrowRight',
+             '\ue015': 'ArrowDown', '\ue017': 'Delete', '\ue03b': 'F11',
+             **{chr(0xe01a + d): f'Numpad{d}' for d in range(10)}}
+
+
+class Firefox(Engine):
+    name = 'firefox'
+
+    def __init__(self, width=792, height=573, ratio=1):
+        self.bridge = subprocess.Popen(['node', os.path.join(HERE, 'firefox.mjs'), shutil.which('firefox-esr')],
+                                       stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, encoding='utf-8')
+        self.answers = queue.Queue()
+        threading.Thread(target=self._read, daemon=True).start()
+        self.viewport(width, height, ratio)
+
+    def _read(self):
+        for line in self.bridge.stdout:
+            self.answers.put(json.loads(line))
+        self.answers.put({'error': 'the Firefox bridge ended'})
+
+    def _call(self, command, **args):
+        self.bridge.stdin.write(json.dumps({'do': command, **args}) + '\n')
+        self.bridge.stdin.flush()
+        try:
+            answer = self.answers.get(timeout=TIMEOUT)
+        except queue.Empty:
+            raise AssertionError(f'firefox: no answer to {command} in {TIMEOUT} s') from None
+        if 'error' in answer:
+            raise AssertionError(f'firefox: {command}: {answer["error"]}')
+        return answer['value']
+
+    def goto(self, url):
+        self._call('goto', url=url)
+
+    def _evaluate(self, script, args):
+        return self._call('evaluate', script=script, args=args)
+
+    def viewport(self, width, height, ratio=1):
+        self._call('viewport', width=width, height=height, ratio=ratio)
+
+    def pointer(self, steps, kind='mouse', button=0):
+        self._call('pointer', kind=kind, button=button, steps=[[verb, x, y] for verb, x, y in steps])
+
+    def type(self, text):
+        run = ''
+        for ch in text:
+            if ch in BIDI_KEYS:
+                if run:
+                    self._call('type', text=run)
+                    run = ''
+                self._call('press', key=BIDI_KEYS[ch])
+            else:
+                run += ch
+        if run:
+            self._call('type', text=run)
+
+    def screenshot(self, path):
+        self._call('screenshot', path=os.path.abspath(path))
+
+    def console_errors(self):
+        return self._call('errors')
+
+    def close(self):
+        self.bridge.stdin.close()
+        try:
+            self.bridge.wait(timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            self.bridge.kill()
+
+
+def Browser(width=792, height=573, engine='chromium'):
+    """A fresh browser of the engine with a page of width x height CSS pixels."""
+    return {'chromium': Chromium, 'firefox': Firefox, 'webkit': WebKit}[engine](width, height)

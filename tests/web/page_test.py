@@ -1,38 +1,54 @@
 #!/usr/bin/python3
-"""The browser edition in headless Chromium, with real mouse, touch and key
-events: the title's pictures, the walk into an exercise, answers typed and
-tapped, beads dragged by mouse and by finger, pauses played back with input
-held till after, the end and the start again, the board's scale.
+"""The browser edition in one engine, with real mouse, touch and key events:
+the title's pictures, the walk into an exercise, answers typed and tapped
+with the chime of a wrong one, accented letters on a word screen, beads
+dragged by mouse and by finger, pauses played back with input held till
+after, the end and the start again, the board letterboxed in windows of
+other shapes, and no error in the page or its console.
 
-    page_test.py SITE_DIR
+    page_test.py [--engine chromium|firefox|webkit] [SITE_DIR | PAGE.html]
+
+A site folder is served on 127.0.0.1; a single HTML file is opened as a
+file:// URL (browser.arguments tells the defaults).
 """
+import os
+import struct
 import sys
-import time
+import tempfile
 import unittest
 
-from browser import Browser, Server, skip_unless_ready
+from browser import Browser, Target, arguments, skip_unless_ready
 
-SITE = sys.argv[1] if len(sys.argv) > 1 else 'build-web/site'
+ENGINE, PAGE, _ = arguments(sys.argv)
 
 BOARD = (0, 128, 128)
 FRAME = (255, 128, 64)
 
 
+def png_size(path):
+    with open(path, 'rb') as f:
+        head = f.read(24)
+    assert head[:8] == b'\x89PNG\r\n\x1a\n', path + ' is no PNG'
+    return struct.unpack('>II', head[16:24])
+
+
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = Server(SITE)
-        cls.browser = Browser()
+        cls.browser = Browser(engine=ENGINE)
+        cls.target = Target(PAGE, catch_console=cls.browser.catch_console)
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.close()
-        cls.server.close()
+        cls.target.close()
 
     def setUp(self):
         self.b = self.browser
         self.b.viewport(792, 573)
-        self.b.open(self.server.url)
+        self.b.open(self.target.url)
+        # a tap where the engine's automation has a finger, else the mouse
+        self.tap = 'touch' if self.b.touch else 'mouse'
 
     def tearDown(self):
         self.assertEqual(self.b.js('return aritmetica.errors'), [])
@@ -41,33 +57,29 @@ class Page(unittest.TestCase):
     def test_title_screen_paints_the_chalkboard_and_its_title(self):
         self.assertEqual(self.b.pixel(400, 100), BOARD)
         self.assertEqual(self.b.pixel(5, 300), FRAME)
-        self.assertEqual(self.b.driver.title, 'vaxo - Aritmetica cl. I')
+        self.assertEqual(self.b.title(), 'vaxo - Aritmetica cl. I')
         # the board is crisp at the device's pixel ratio
         self.assertEqual(self.b.js('return [aritmetica.canvas.board.width, aritmetica.canvas.board.height]'), [792, 573])
 
     def test_hover_shows_the_tooltip_and_the_pointer_of_the_control(self):
         b = self.b
         x, y = b.where('Form1.Label5')
-        actions = b._pointer('mouse')
-        actions.pointer_action.move_to_location(int(x) - 4, int(y)).move_to_location(int(x), int(y))
-        actions.perform()
+        b.pointer([('move', x - 4, y), ('move', x, y)])
         b.wait("!document.getElementById('tip').hidden", timeout=3)
         self.assertEqual(b.js("return document.getElementById('tip').textContent"), 'ESCI')
         self.assertIn('pointer_hand.png") 12 1', b.js('return aritmetica.canvas.board.style.cursor'))
-        actions = b._pointer('mouse')
-        actions.pointer_action.move_to_location(400, 100)
-        actions.perform()
+        b.pointer([('move', 400, 100)])
         self.assertTrue(b.js("return document.getElementById('tip').hidden"))
         self.assertEqual(b.js('return aritmetica.canvas.board.style.cursor'), 'default')
 
     def test_walk_to_next_number_right_and_wrong_answers(self):
         b = self.b
         b.click(*b.where('Form1.Label1'))
-        self.assertEqual(b.driver.title, 'vaxo - Aritmetica cl. I Menu principale')
+        self.assertEqual(b.title(), 'vaxo - Aritmetica cl. I Menu principale')
         b.click(*b.where('Form5.Label1'))
-        self.assertIn('Menu operazioni entro 10', b.driver.title)
+        self.assertIn('Menu operazioni entro 10', b.title())
         b.click(*b.where('Form2.Label11'))
-        self.assertIn('Numero seguente entro 10', b.driver.title)
+        self.assertIn('Numero seguente entro 10', b.title())
 
         self.assertEqual(b.run('random 0.5'), '')
         b.click(*b.where('Form14.Label9'))
@@ -75,7 +87,7 @@ class Page(unittest.TestCase):
         self.assertEqual(b.query('Form14.Text1.Enabled'), 'true')
         # a tap on the answer box brings up the device's keyboard, and a tap
         # elsewhere sends it away
-        b.click(*b.where('Form14.Text1'), kind='touch')
+        b.click(*b.where('Form14.Text1'), kind=self.tap)
         self.assertEqual(b.js('return document.activeElement.id'), 'keys')
         b.keys('5')
         self.assertEqual(b.query('Form14.Text1.Text'), '5')
@@ -87,7 +99,7 @@ class Page(unittest.TestCase):
                 AudioBufferSourceNode.prototype.start = function (...a) { ++window.heard; return start.apply(this, a); };''')
 
         b.run('random 0.5')
-        b.click(*b.where('Form14.Label9'), kind='touch')
+        b.click(*b.where('Form14.Label9'), kind=self.tap)
         self.assertNotEqual(b.js('return document.activeElement.id'), 'keys')
         self.assertEqual(b.query('Form14.Image1.Visible'), 'true')
         b.click(*b.where('Form14.Text1'))
@@ -100,10 +112,7 @@ class Page(unittest.TestCase):
         b = self.b
         b.run('show Form14\nrandom 0.5\nclick Form14.Label9')
         b.click(*b.where('Form14.Text1'))
-        keypad7 = {'key': '7', 'code': 'Numpad7', 'text': '7', 'location': 3, 'windowsVirtualKeyCode': 103}
-        for kind in ['keyDown', 'keyUp']:
-            b.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': kind, **keypad7})
-        b.idle()
+        b.keys('\ue021')  # the keypad's 7
         self.assertEqual(b.query('Form14.Text1.Text'), '7')
         self.assertEqual(b.query('Form14.Image3.Visible'), 'true')
         b.keys('\ue003')  # Backspace
@@ -115,6 +124,31 @@ class Page(unittest.TestCase):
         b.keys('5')
         self.assertEqual(b.query('Form14.Text1.Text'), '5')
 
+    def test_words_take_capitals_and_accented_letters_are_keys_too(self):
+        b = self.b
+        b.run('show Form8\nrandom 0.7\nclick Form8.Label3')
+        self.assertEqual(b.query('Form8.Label2.Caption'), '7')
+        b.click(*b.where('Form8.Text1'))
+        b.keys('se')
+        self.assertEqual(b.query('Form8.Text1.Text'), 'SE')
+        b.click(*b.where('Form8.Label6'))
+        self.assertEqual(b.query('Form8.Image3.Visible'), 'true')
+        self.assertEqual(b.query('Form8.Label6.Enabled'), 'false')
+        self.assertEqual(b.js('return aritmetica.chimes'), 1)
+        # "è" and "ù" are no letters of the words: each key is cancelled, yet
+        # reaches the screen, which lets the child confirm again
+        for accented in ['è', 'ù']:
+            b.click(*b.where('Form8.Label6'))
+            self.assertEqual(b.query('Form8.Label6.Enabled'), 'false')
+            b.keys(accented)
+            self.assertEqual(b.query('Form8.Text1.Text'), 'SE')
+            self.assertEqual(b.query('Form8.Label6.Enabled'), 'true', accented)
+            self.assertEqual(b.query('Form8.Image1.Visible'), 'true')
+        b.keys('tte')
+        b.click(*b.where('Form8.Label6'))
+        self.assertEqual(b.query('Form8.Text1.Text'), 'SETTE')
+        self.assertEqual(b.query('Form8.Image2.Visible'), 'true')
+
     def test_beads_dragged_by_mouse_and_by_finger_land_on_the_spike(self):
         b = self.b
         b.run('show Form7\nrandom 0.39')
@@ -123,7 +157,7 @@ class Page(unittest.TestCase):
         b.drag(b.where('Form7.Image9'), b.where('Form7.Label4'))
         self.assertEqual(b.query('Form7.Image9.Top'), '5400')
         self.assertEqual(b.query('Form7.Label6.Enabled'), 'true')
-        b.drag(b.where('Form7.Image5'), b.where('Form7.Label4'), kind='touch')
+        b.drag(b.where('Form7.Image5'), b.where('Form7.Label4'), kind=self.tap)
         self.assertNotEqual(b.query('Form7.Image5.Left'), '1800')
         self.assertEqual(b.query('Form7.Image5.Top'), '4920')
 
@@ -132,16 +166,15 @@ class Page(unittest.TestCase):
         b.run('show Form26\nrandom 0.95 0.85')
         chalk, back = b.where('Form26.Label17'), b.where('Form26.Label28')
         start = b.js("return aritmetica.canvas.board.toDataURL()")
-        actions = b._pointer('mouse')
-        actions.pointer_action.move_to_location(int(chalk[0]), int(chalk[1])).click() \
-            .move_to_location(int(back[0]), int(back[1])).click()
-        actions.perform()
-        time.sleep(0.4)
-        moving = b.js("return aritmetica.canvas.board.toDataURL()")
-        self.assertIn('Completa la decina', b.driver.title)  # the return waits
+        b.pointer([('down', *chalk), ('up', *chalk), ('down', *back), ('up', *back)])
+        # the title when the board first changes: the return waits till after
+        moving = b.js('''const end = performance.now() + 20000;
+            while (aritmetica.canvas.board.toDataURL() === arguments[0] && performance.now() < end)
+              await new Promise((resolve) => setTimeout(resolve, 10));
+            return performance.now() < end ? document.title : 'the board never changed';''', start)
+        self.assertIn('Completa la decina', moving)
         b.idle()
-        self.assertIn('Menu operazioni entro 20', b.driver.title)
-        self.assertNotEqual(moving, start)
+        self.assertIn('Menu operazioni entro 20', b.title())
 
     def test_esci_ends_and_the_page_offers_to_start_again(self):
         b = self.b
@@ -154,45 +187,62 @@ class Page(unittest.TestCase):
         b.click(*again)
         b.wait("document.getElementById('again').hidden")
         b.idle()
-        self.assertEqual(b.driver.title, 'vaxo - Aritmetica cl. I')
+        self.assertEqual(b.title(), 'vaxo - Aritmetica cl. I')
         b.click(*b.where('Form1.Label1'))
-        self.assertIn('Menu principale', b.driver.title)
+        self.assertIn('Menu principale', b.title())
 
-    def test_the_board_fits_the_window_and_pointers_map_back(self):
+    def test_the_board_fits_windows_of_other_shapes_and_pointers_map_back(self):
         b = self.b
-        b.viewport(1200, 600, ratio=2)
-        b.open(self.server.url)
-        size = b.js('const c = aritmetica.canvas.board, r = c.getBoundingClientRect();'
-                    'return [c.width, c.height, r.width, r.height, r.left, r.top]')
-        self.assertAlmostEqual(size[3], 600, delta=1)                 # letterboxed to the height
-        self.assertAlmostEqual(size[2] / size[3], 792 / 573, delta=0.01)
-        self.assertEqual(size[0], round(size[2] * 2))                   # twice the backing store
-        self.assertGreater(size[4], 0)
+        ratio = 2 if b.ratio else 1
+        board = ('const c = aritmetica.canvas.board, r = c.getBoundingClientRect();'
+                 'return [c.width, c.height, r.width, r.height, r.left, r.top]')
+        # wider than the board: fitted to the height, centred across
+        b.viewport(1200, 600, ratio)
+        b.open(self.target.url)
+        w, h, css_w, css_h, left, top = b.js(board)
+        self.assertAlmostEqual(css_h, 600, delta=1)
+        self.assertAlmostEqual(css_w / css_h, 792 / 573, delta=0.01)
+        self.assertEqual(w, round(css_w * ratio))                  # the backing store in device pixels
+        self.assertAlmostEqual(left, (1200 - css_w) / 2, delta=1)
         self.assertEqual(b.pixel(5, 300), FRAME)
-        b.click(*b.where('Form1.Label1'), kind='touch')
-        self.assertIn('Menu principale', b.driver.title)
+        # a screenshot is the page alone, 1200 x 600 (at the pixel ratio)
+        with tempfile.TemporaryDirectory(prefix='aritmetica-') as folder:
+            b.screenshot(os.path.join(folder, 'page.png'))
+            self.assertEqual(png_size(os.path.join(folder, 'page.png')), (1200 * ratio, 600 * ratio))
+        b.click(*b.where('Form1.Label1'), kind=self.tap)
+        self.assertIn('Menu principale', b.title())
         self.assertEqual(b.js('return document.documentElement.scrollTop + document.documentElement.scrollLeft'), 0)
+        # taller than the board: fitted to the width, centred down
+        b.viewport(600, 900)
+        b.wait('aritmetica.canvas.board.getBoundingClientRect().width <= 600')
+        w, h, css_w, css_h, left, top = b.js(board)
+        self.assertAlmostEqual(css_w, 600, delta=1)
+        self.assertAlmostEqual(top, (900 - css_h) / 2, delta=1)
+        b.click(*b.where('Form5.Label1'))
+        self.assertIn('Menu operazioni entro 10', b.title())
 
     def test_the_site_works_offline_after_one_visit(self):
         b = self.b
+        if b.name != 'chromium' or not self.target.served:
+            self.skipTest('needs Chromium (its DevTools take the network away) and a served site')
         b.wait('navigator.serviceWorker.controller || navigator.serviceWorker.ready', timeout=10)
-        b.driver.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[0]())')
+        b.js('await navigator.serviceWorker.ready')
         b.driver.refresh()  # the worker now controls the page and has the whole site
         b.wait('window.aritmetica && aritmetica.ready')
         b.wait('navigator.serviceWorker.controller')
-        b.driver.execute_cdp_cmd('Network.enable', {})
-        b.driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
+        b.cdp('Network.enable')
+        b.cdp('Network.emulateNetworkConditions', {
             'offline': True, 'latency': 0, 'downloadThroughput': -1, 'uploadThroughput': -1})
         try:
-            b.open(self.server.url)
+            b.open(self.target.url)
             self.assertEqual(b.pixel(400, 100), BOARD)
             # and the browser would add it to a home screen
-            self.assertEqual(b.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors'], [])
+            self.assertEqual(b.cdp('Page.getInstallabilityErrors')['installabilityErrors'], [])
         finally:
-            b.driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
+            b.cdp('Network.emulateNetworkConditions', {
                 'offline': False, 'latency': 0, 'downloadThroughput': -1, 'uploadThroughput': -1})
 
 
 if __name__ == '__main__':
-    skip_unless_ready(SITE)
+    skip_unless_ready(PAGE, ENGINE)
     unittest.main(argv=sys.argv[:1], verbosity=2)

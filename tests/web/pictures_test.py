@@ -1,13 +1,13 @@
 #!/usr/bin/python3
 """The same pictures in both editions: for every case of pictures.scn, the
 desktop painter's snapshot (the native scenario runner) and the page's
-canvas in headless Chromium at scale 1, after the same input, agree on at
+canvas in a browser (headless Chromium unless told) at scale 1, after the same input, agree on at
 least 99 % of their pixels, anti-aliasing aside: a pixel differs when its
 colour lies more than 10 % outside the range of colours of its 3 x 3
 neighbourhood in the other picture (the two rasterisers shade the edges of
 glyphs and discs differently, not where they are).
 
-    pictures_test.py SITE_DIR NATIVE_RUN_SCENARIOS [OUT_DIR]
+    pictures_test.py [--engine E] [SITE_DIR | PAGE.html] NATIVE_RUN_SCENARIOS [OUT_DIR]
 """
 import os
 import subprocess
@@ -15,11 +15,11 @@ import sys
 import tempfile
 import unittest
 
-from browser import Browser, Server, skip_unless_ready
+from browser import Browser, Target, arguments, skip_unless_ready
 
-SITE = sys.argv[1] if len(sys.argv) > 1 else 'build-web/site'
-RUNNER = sys.argv[2] if len(sys.argv) > 2 else 'build/run-scenarios'
-OUT = sys.argv[3] if len(sys.argv) > 3 else tempfile.mkdtemp(prefix='aritmetica-pictures-')
+ENGINE, PAGE, REST = arguments(sys.argv)
+RUNNER = REST[0] if REST else 'build/run-scenarios'
+OUT = REST[1] if len(REST) > 1 else tempfile.mkdtemp(prefix='aritmetica-pictures-')
 SCENARIOS = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'pictures.scn')
 AGREEMENT = 0.99
 
@@ -73,19 +73,19 @@ class SamePictures(unittest.TestCase):
         os.makedirs(OUT, exist_ok=True)
         native = subprocess.run([RUNNER, '--out', OUT, SCENARIOS], capture_output=True, text=True)
         assert native.returncode == 0, native.stdout + native.stderr
-        cls.server = Server(SITE)
-        cls.browser = Browser(792, 600)
+        cls.browser = Browser(792, 600, engine=ENGINE)
+        cls.target = Target(PAGE, catch_console=cls.browser.catch_console)
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.close()
-        cls.server.close()
+        cls.target.close()
 
     def test_every_state_agrees_with_the_desktop_painter(self):
         b = self.browser
         for name, lines in cases():
             with self.subTest(name):
-                b.open(self.server.url)
+                b.open(self.target.url)
                 self.assertEqual(b.run(lines), '')
                 desktop = os.path.join(OUT, name + '.png')
                 web = os.path.join(OUT, name + '-web.png')
@@ -99,9 +99,11 @@ class SamePictures(unittest.TestCase):
 
     def test_the_backing_store_doubles_at_device_pixel_ratio_2(self):
         b = self.browser
+        if not b.ratio:
+            self.skipTest(b.name + ' cannot emulate a device pixel ratio')
         b.viewport(792, 600, ratio=2)
         try:
-            b.open(self.server.url)
+            b.open(self.target.url)
             self.assertEqual(b.js('const c = aritmetica.canvas.board; return [c.width, c.height]'), [1584, 1146])
             self.assertEqual(b.js('return aritmetica.canvas.board.getBoundingClientRect().width'), 792)
         finally:
@@ -109,7 +111,7 @@ class SamePictures(unittest.TestCase):
 
 
 if __name__ == '__main__':
-    skip_unless_ready(SITE)
+    skip_unless_ready(PAGE, ENGINE)
     if not os.access(RUNNER, os.X_OK):
         print(f'skipped: no native scenario runner at {RUNNER}')
         sys.exit(77)
