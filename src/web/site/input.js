@@ -68,8 +68,8 @@ export function listen() {
     surface.addEventListener(type, (e) => {
       if (e.pointerId !== pressing) return;
       pressing = null;
-      keyboard(e);
       pointer(e);
+      keyboard(e);
     });
   }
   // The side buttons of a mouse never take the browser back or forward.
