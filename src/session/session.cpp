@@ -166,6 +166,7 @@ void Session::run(const Held& input, double start) {
   }
   append(capture());
   busyUntil_ = clock_;
+  ranAt_ = start;
 }
 
 void Session::deliver(const Held& input) {
@@ -287,11 +288,21 @@ Session::Due Session::advance(double now) {
     right.device = Device::Mouse;
     pointer(right, now);
   }
+  // The steps of an input play from the moment they are first asked for:
+  // a handler that took long to run (a slow machine recording many
+  // pictures) does not eat into its own animation.
+  if (ranAt_ && now > *ranAt_) {
+    const double late = now - *ranAt_;
+    for (Timed& t : timeline_) t.at += late;
+    busyUntil_ += late;
+  }
+  ranAt_.reset();
   while (!held_.empty() && now >= busyUntil_) {
     const Held h = held_.front();
     held_.pop_front();
     run(h, now);
   }
+  ranAt_.reset();
   Due due;
   std::optional<Picture> latest;
   while (!timeline_.empty() && timeline_.front().at <= now) {

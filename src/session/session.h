@@ -167,6 +167,7 @@ class Session : private shell::Platform, private shell::Program::Observer {
   double busyUntil_ = -std::numeric_limits<double>::infinity();
   std::deque<Held> held_;
   Picture shown_;
+  std::optional<double> ranAt_;  // an input ran at this time and nothing of it played yet
 
   int pressScreen_ = 0;  // the screen a press began on gets its moves and release
   bool pressed_ = false;

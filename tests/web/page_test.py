@@ -176,6 +176,32 @@ class Page(unittest.TestCase):
         b.idle()
         self.assertIn('Menu operazioni entro 20', b.title())
 
+    def test_the_beads_slide_at_the_displays_pace_and_a_resize_keeps_the_board(self):
+        b = self.b
+        b.run('show Form26\nrandom 0.95 0.85')
+        chalk = b.where('Form26.Label17')
+        b.pointer([('down', *chalk), ('up', *chalk)])
+        # The laying lasts about a second (1098 pauses of 1 ms): count the
+        # pictures the canvas shows meanwhile, and turn the window half-way
+        # through: the board stays drawn.
+        seen = b.js('''const c = aritmetica.canvas.board, g = c.getContext('2d');
+            const first = aritmetica.drawn, end = performance.now() + 5000;
+            let resized = false, black = 0;
+            while (isFinite(aritmetica.idleAt()) && performance.now() < end) {
+              if (!resized && aritmetica.drawn - first > 5) {
+                resized = true;
+                window.dispatchEvent(new Event('resize'));
+                const d = g.getImageData(c.width >> 1, c.height >> 1, 1, 1).data;
+                if (d[0] === 0 && d[1] === 0 && d[2] === 0) ++black;
+              }
+              await new Promise((resolve) => requestAnimationFrame(resolve));
+            }
+            return [aritmetica.drawn - first, black];''')
+        self.assertGreaterEqual(seen[0], 20)
+        self.assertEqual(seen[1], 0)  # never a black board
+        b.idle()
+        self.assertEqual(b.query('Form26.Label17.Enabled'), 'false')
+
     def test_esci_ends_and_the_page_offers_to_start_again(self):
         b = self.b
         b.click(*b.where('Form1.Label5'))

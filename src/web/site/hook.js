@@ -17,7 +17,8 @@ const logged = console.error.bind(console);
 console.error = (...args) => { A.errors.push(args.join(' ')); logged(...args); };
 Object.defineProperty(A, 'chimes', { get: () => heard.chimes });
 Object.defineProperty(A, 'phrases', { get: () => heard.phrases });
-watchers.picture.push(() => { A.shown = performance.now(); });
+A.drawn = 0;  // pictures drawn so far
+watchers.picture.push(() => { A.shown = performance.now(); ++A.drawn; });
 window.addEventListener('keydown', (e) => { A.pressed = e.timeStamp; }, true);
 
 let m = null;
@@ -26,6 +27,9 @@ started.ready.then((module) => {
   A.ready = true;
   document.documentElement.dataset.ready = '1';
 });
+
+// When the program's steps will all have played (Infinity: they have).
+A.idleAt = () => (m ? m._aritmetica_wake() : 0);
 
 // Resolves once everything sent so far has been handled and played.
 A.idle = () => new Promise((resolve) => {
