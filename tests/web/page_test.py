@@ -202,6 +202,68 @@ class Page(unittest.TestCase):
         b.idle()
         self.assertEqual(b.query('Form26.Label17.Enabled'), 'false')
 
+    def at(self, x, y):
+        p = self.b.js('return aritmetica.at(arguments[0], arguments[1])', x, y)
+        return p['x'], p['y']
+
+    def test_a_finger_held_still_takes_a_unit_away(self):
+        b = self.b
+        if b.name == 'webkit':
+            self.skipTest("WebKitGTK's automation has no touch")
+        b.run('show Form4\nrandom 0.3\nclick Form4.Label2')
+        unit = self.at(10000, 3000)
+        b.pointer([('down', *unit), ('up', *unit)], 'touch')
+        b.pointer([('down', *unit), ('up', *unit)], 'touch')
+        b.idle()
+        self.assertEqual(b.query('Form4.Shape2.Visible'), 'true')
+        b.pointer([('down', *unit), ('pause', 900, 0), ('up', *unit)], 'touch')
+        b.idle()
+        self.assertEqual(b.query('Form4.Shape2.Visible'), 'false')  # as the right button
+        self.assertEqual(b.query('Form4.Shape1.Visible'), 'true')
+
+    def test_the_keyboard_asked_for_is_the_boxs_and_the_side_buttons_do_nothing(self):
+        b = self.b
+        b.run('show Form14\nrandom 0.5\nclick Form14.Label9')
+        b.click(*b.where('Form14.Text1'))
+        self.assertEqual(b.js('return document.activeElement.id'), 'keys')
+        self.assertEqual(b.js("return document.getElementById('keys').inputMode"), 'numeric')
+        b.run('show Form8\nrandom 0.7\nclick Form8.Label3')
+        b.click(*b.where('Form8.Text1'))
+        self.assertEqual(b.js("return document.getElementById('keys').inputMode"), 'text')
+        # the back and forward buttons of a mouse leave nothing, on the board or off it
+        box = b.where('Form8.Text1')
+        for button in (3, 4):
+            b.pointer([('down', *box), ('up', *box)], 'mouse', button)
+        b.idle()
+        self.assertEqual(b.title(), self.b.js('return document.title'))
+        self.assertIn('Scrittura dei numeri in lettere', b.title())
+        self.assertEqual(b.query('Form8.Text1.Text'), '')
+
+    def test_chromium_composition_and_a_cancelled_touch(self):
+        b = self.b
+        if b.name != 'chromium':
+            self.skipTest("needs Chromium's DevTools for composition and a cancelled touch")
+        # a keyboard that composes a word delivers each letter once
+        b.run('show Form8\nrandom 0.7\nclick Form8.Label3')
+        b.click(*b.where('Form8.Text1'))
+        for text in ('u', 'un'):
+            b.cdp('Input.imeSetComposition', {'text': text, 'selectionStart': len(text), 'selectionEnd': len(text)})
+        b.cdp('Input.insertText', {'text': 'un'})
+        b.idle()
+        self.assertEqual(b.query('Form8.Text1.Text'), 'UN')
+        # a touch cancelled by the system opens nothing
+        b.run('show Form2')
+        entry = b.where('Form2.Label1')
+        point = [{'x': entry[0], 'y': entry[1], 'id': 1}]
+        b.cdp('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
+        b.cdp('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': point})
+        b.cdp('Input.dispatchTouchEvent', {'type': 'touchCancel', 'touchPoints': []})
+        b.idle()
+        self.assertEqual(b.js('return aritmetica.query("Form2.Label1.Visible")'), 'true')
+        self.assertIn('Menu', b.title())
+        self.assertEqual(b.js('return document.title'), b.title())
+        self.assertEqual(b.query('Form2.Label1.Visible'), 'true')
+
     def test_esci_ends_and_the_page_offers_to_start_again(self):
         b = self.b
         b.click(*b.where('Form1.Label5'))

@@ -23,7 +23,7 @@ Design designOf(const ReadingScreen& s) {
       textBox("Text1", 3240, 2160, 1815, 1695).withFont(72).fore(kBlack).chalk()
           .tip("SCRIVI IL NUMERO IN CIFRE").tab(3),
       textBox("Text2", s.wordsLeft, 2640, s.wordsWidth, 1245).withFont(s.wordsPoints).fore(kBlack)
-          .chalk().tip("SCRIVI IL NUMERO IN LETTERE").tab(4),
+          .chalk().tip("SCRIVI IL NUMERO IN LETTERE").tab(4).words(),
       label("Label4", 6120, 4080, 4575, 495).withCaption("CONFERMA IL NUMERO IN LETTERE")
           .withFont(12).centred().hand(),
       // The digits' score.

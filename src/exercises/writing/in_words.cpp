@@ -52,7 +52,7 @@ Design designOf(const InWords& s) {
   std::vector<Control> c{
       fixedText("Label1", "SCRIVI IN LETTERE IL NUMERO DATO", 18.75, 0, 720, 11895, 615).centred(),
       label("Label2", 1800, 2280, 1815, 1695).withFont(72).back(0xC0E0FF).centred(),
-      textBox("Text1", s.wordLeft, 2400, s.wordWidth, 1335).withFont(48).back(0xC0E0FF).chalk().tab(2),
+      textBox("Text1", s.wordLeft, 2400, s.wordWidth, 1335).withFont(48).back(0xC0E0FF).chalk().tab(2).words(),
       fixedText("Label6", "CONFERMA IL NUMERO IN LETTERE", 12, s.confirmLeft, 4200, 4335, 375)
           .centred().hand(),
   };

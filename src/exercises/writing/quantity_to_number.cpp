@@ -28,7 +28,7 @@ Design form3Design() {
   c.push_back(textBox("Text1", 3720, 2160, 1815, 1695).withFont(72).back(kWhite).fore(kBlack).chalk()
                   .tip("SCRIVI IL NUMERO IN CIFRE").tab(1));
   c.push_back(textBox("Text2", 5760, 2400, 5295, 1245).withFont(48).back(kWhite).fore(kBlack).chalk()
-                  .tip("SCRIVI IL NUMERO IN LETTERE").tab(2));
+                  .tip("SCRIVI IL NUMERO IN LETTERE").tab(2).words());
   c.push_back(fixedText("Label4", "CONFERMA IL NUMERO IN LETTERE", 12, 6120, 3840, 4575, 495).centred().hand());
   c.push_back(fixedText("Label14", "NUMERI IN CIFRE", 15.75, 480, 4800, 3015, 375));
   c.push_back(fixedText("Label15", "NUMERI IN LETTERE", 15.75, 7200, 4800, 3495, 375));

@@ -134,7 +134,7 @@ Design designOf(const Rods& s) {
   c.push_back(textBox(s.digitBox.name, s.digitBox.left, s.digitBox.top, 1335, 900).withFont(36)
                   .back(kWhite).fore(kBlack).chalk().tab(17));
   c.push_back(textBox(s.wordBox.name, s.wordBox.left, s.wordBox.top, s.wordWidth, 870).withFont(27.75)
-                  .back(kWhite).fore(kBlack).chalk().tab(29));
+                  .back(kWhite).fore(kBlack).chalk().tab(29).words());
   c.push_back(fixedText(s.confirm.name, "CONFERMA NUMERO IN LETTERE", 12, s.confirm.left, s.confirm.top, 3015, 615)
                   .centred().hand());
   c.push_back(fixedText("Label37", "NUMERI IN CIFRE", 15.75, 840, s.headingsTop, 3015, 375));

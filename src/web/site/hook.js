@@ -48,10 +48,13 @@ A.run = async function (lines) {
 };
 
 A.query = (word) => (m ? m.ccall('aritmetica_query', 'string', ['string'], [word]) : '');
+// A position of the screen shown, in twips, as CSS pixels of the window.
+A.at = (x, y) => {
+  const f = m._aritmetica_fit(0);
+  return { x: m._aritmetica_fit(1) + x / 15 * f, y: m._aritmetica_fit(2) + y / 15 * f };
+};
 A.where = function (word) {
   const r = A.query(word).split(' ').map(Number);
   if (r.length !== 4 || !m) return null;
-  const f = m._aritmetica_fit(0), x = m._aritmetica_fit(1), y = m._aritmetica_fit(2);
-  const px = (twips) => twips / 15 * f;
-  return { x: x + px(r[0] + r[2] / 2), y: y + px(r[1] + r[3] / 2) };
+  return A.at(r[0] + r[2] / 2, r[1] + r[3] / 2);
 };

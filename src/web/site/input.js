@@ -35,6 +35,7 @@ function keyboard(e) {
   if (m._aritmetica_on_focused_box(e.clientX, e.clientY)) {
     keys.inputMode = m._aritmetica_keyboard() === 2 ? 'text' : 'numeric';
     keys.focus({ preventScroll: true });
+    keys.setSelectionRange(keys.value.length, keys.value.length);  // typing goes at the end
   } else {
     keys.blur();
   }
@@ -97,10 +98,12 @@ export function listen() {
   keys.addEventListener('input', (e) => {
     if (!m) return;
     const now = [...keys.value], before = [...typed];
-    let same = 0;
+    let same = 0, tail = 0;
     while (same < now.length && same < before.length && now[same] === before[same]) ++same;
-    for (let i = same; i < before.length; ++i) key('Backspace', 0, 0, 0);
-    for (const ch of now.slice(same)) {
+    while (tail < now.length - same && tail < before.length - same &&
+           now[now.length - 1 - tail] === before[before.length - 1 - tail]) ++tail;
+    for (let i = same; i < before.length - tail; ++i) key('Backspace', 0, 0, 0);
+    for (const ch of now.slice(same, now.length - tail)) {
       if (ch === '\n') key('Enter', 0, 0, 0);
       else key('', ch.codePointAt(0), 0, 0);
     }
