@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "canvas.h"
+#include "draw/face_measure.h"
 #include "draw/fit.h"
 #include "draw/record.h"
 
@@ -19,8 +20,10 @@ namespace web {
 
 namespace {
 
-const CanvasMeasure& measure() {
-  static const CanvasMeasure m;
+// Text is laid out by the faces' own tables, as in every edition; the canvas
+// only draws it.
+const draw::Measure& measure() {
+  static const draw::FaceMeasure m;
   return m;
 }
 

@@ -1,11 +1,11 @@
 // The page's half of the canvas backend (src/web/canvas.cpp): draws the
-// commands of a recorded screen in logical pixels and measures text. It
-// decides nothing about how a control looks.
+// commands of a recorded screen in logical pixels. It decides nothing about
+// how a control looks, and measures no text: the program lays it out with
+// the faces' own tables.
 'use strict';
 (function (A) {
   const board = document.getElementById('board');
   const ctx = board.getContext('2d', { alpha: false });
-  const scratch = document.createElement('canvas').getContext('2d');
   const pictures = new Map();  // name -> decoded HTMLImageElement
   let clips = 0;
 
@@ -86,20 +86,6 @@
     },
     unclip() {
       if (clips > 0) { ctx.restore(); --clips; }
-    },
-
-    advance(font, text) {
-      scratch.font = font;
-      return scratch.measureText(text).width;
-    },
-    // 0 ascent, 1 descent, 2 leading: the face's own line metrics.
-    metric(font, which) {
-      scratch.font = font;
-      const m = scratch.measureText('');
-      if (which === 0) return m.fontBoundingBoxAscent;
-      if (which === 1) return m.fontBoundingBoxDescent;
-      const size = parseFloat(font.replace(/^bold /, ''));
-      return size * (font.includes('Serif') ? 87 : 67) / 2048;  // hhea line gap of the faces
     },
   };
 })(window.aritmetica = window.aritmetica || {});
