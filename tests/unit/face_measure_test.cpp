@@ -2,6 +2,8 @@
 // faces lack, and the return label that used to wrap in the browsers.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "draw/face_measure.h"
 #include "draw/record.h"
 #include "shell/fake_platform.h"
