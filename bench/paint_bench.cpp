@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "desktop/paint/paint.h"
+#include "draw/face_measure.h"
 #include "testing/fake_platform.h"
 #include "session/session.h"
 #include "shell/program.h"
@@ -77,7 +78,7 @@ struct BenchMachine : session::Machine {
 
 void abacusLaying(benchmark::State& state) {
   BenchMachine machine;
-  paint::QtMeasure measure;
+  draw::FaceMeasure measure;
   size_t steps = 0;
   for (auto _ : state) {
     session::Session s(machine, &measure);

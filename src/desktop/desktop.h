@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <map>
 
+#include "draw/face_measure.h"
 #include "paint/paint.h"
 #include "screen_window.h"
 #include "session/session.h"
@@ -46,7 +47,7 @@ class Desktop {
 
   shell::Program& program() { return session_.program(); }
   session::Session& session() { return session_; }
-  const paint::QtMeasure& measure() const { return measure_; }
+  const draw::Measure& measure() const { return measure_; }
 
   // Input from a window. The sound opens with the child's first input, long
   // before an answer can chime, so that the title window opens without it.
@@ -64,7 +65,7 @@ class Desktop {
   QScreen* monitor() const;
 
   Machine machine_;
-  paint::QtMeasure measure_;
+  draw::FaceMeasure measure_;  // the faces' own tables, as in every edition
   session::Session session_;
   Sound sound_;
   QElapsedTimer clock_;

@@ -1,42 +1,11 @@
 #include "canvas.h"
 
-#include <emscripten.h>
-
-#include <type_traits>
+#include <initializer_list>
+#include <variant>
 
 #include "shell/units.h"
 
-// Text is measured by the page's canvas (board.js).
-EM_JS(double, js_advance, (const char* font, const char* text),
-      { return aritmetica.measure.advance(UTF8ToString(font), UTF8ToString(text)); });
-EM_JS(double, js_metric, (const char* font, int which),
-      { return aritmetica.measure.metric(UTF8ToString(font), which); });
 namespace web {
-
-std::string cssFont(const draw::FontSpec& f) {
-  return std::string(f.bold ? "bold " : "") + std::to_string(f.pixelSize) + "px " +
-         (f.family == draw::Family::Serif ? "\"Liberation Serif\"" : "\"Liberation Sans\"");
-}
-
-double CanvasMeasure::advance(const draw::FontSpec& font, std::string_view utf8) const {
-  const std::string css = cssFont(font);
-  std::string key = css + '\n';
-  key += utf8;
-  auto it = advances_.find(key);
-  if (it == advances_.end())
-    it = advances_.emplace(key, js_advance(css.c_str(), std::string(utf8).c_str())).first;
-  return it->second;
-}
-
-draw::LineMetrics CanvasMeasure::metrics(const draw::FontSpec& font) const {
-  const std::string css = cssFont(font);
-  auto it = metrics_.find(css);
-  if (it == metrics_.end()) {
-    const draw::LineMetrics m{js_metric(css.c_str(), 0), js_metric(css.c_str(), 1), js_metric(css.c_str(), 2)};
-    it = metrics_.emplace(css, m).first;
-  }
-  return it->second;
-}
 
 namespace {
 

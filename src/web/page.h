@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "draw/face_measure.h"
 #include "session/session.h"
 
 namespace web {
@@ -17,7 +18,7 @@ namespace web {
 session::Machine& machine();
 
 struct Page {
-  CanvasMeasure measure;
+  draw::FaceMeasure measure;  // the faces' own tables, as in every edition
   std::unique_ptr<session::Session> session;
   bool voice = true;
   double windowWidth = 792, windowHeight = 573;  // CSS pixels the board is fitted into

@@ -10,6 +10,7 @@
 #include "desktop/options.h"
 #include "desktop/paint/paint.h"
 #include "desktop/placement.h"
+#include "draw/face_measure.h"
 #include "draw/record.h"
 #include "testing/fake_platform.h"
 #include "shell/program.h"
@@ -62,7 +63,7 @@ struct ScaledPainting : ::testing::Test {
     QImage image(window, QImage::Format_RGB32);
     image.fill(Qt::magenta);  // whatever the painting leaves out shows
     QPainter p(&image);
-    paint::QtMeasure measure;
+    draw::FaceMeasure measure;
     Placement::fit(paint::clientSize(s), window).paint(p, window, draw::record(program, s, measure));
     return image;
   }

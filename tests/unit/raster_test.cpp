@@ -2,6 +2,7 @@
 // belongs, white captions inside their labels, the faces and an answer box.
 #include <gtest/gtest.h>
 
+#include "draw/face_measure.h"
 #include "draw/record.h"
 #include "raster.h"
 #include "testing/fake_platform.h"
@@ -12,13 +13,14 @@ namespace {
 struct RasterTest : ::testing::Test {
   shell::FakePlatform platform;
   shell::Program program{platform};
-  raster::FontMeasure fonts;
+  raster::Fonts fonts;
+  draw::FaceMeasure measure;
 
   raster::Canvas paint() {
     const shell::Screen& s = *program.active();
     const draw::Rect client = draw::clientRect(s);
     raster::Canvas canvas(int(client.w), int(client.h), fonts);
-    canvas.replay(draw::record(program, s, fonts));
+    canvas.replay(draw::record(program, s, measure));
     return canvas;
   }
   static int count(const raster::Canvas& c, int x0, int y0, int x1, int y1, std::uint32_t rgb) {
@@ -65,18 +67,18 @@ namespace {
 // cannot fit wraps inside the board.
 TEST(Board, NoCaptionRunsOverTheFrame) {
   constexpr double kBoardRight = 779;  // the first pixel of the frame's edge
-  raster::FontMeasure fonts;
+  draw::FaceMeasure measure;
   shell::FakePlatform platform;
   shell::Program program{platform};
   for (int n = 1; n <= shell::kScreenCount; ++n) {
     if (!shell::Program::defined(n)) continue;
     program.showOnly(n);
     std::vector<draw::Rect> clips{{0, 0, 1e9, 1e9}};
-    for (const draw::Command& c : draw::record(program, program.form(n), fonts)) {
+    for (const draw::Command& c : draw::record(program, program.form(n), measure)) {
       if (auto* k = std::get_if<draw::Clip>(&c)) clips.push_back(k->rect);
       if (std::holds_alternative<draw::Unclip>(c)) clips.pop_back();
       if (auto* t = std::get_if<draw::Text>(&c)) {
-        const double right = std::min(t->x + fonts.advance(t->font, t->text), clips.back().right());
+        const double right = std::min(t->x + measure.advance(t->font, t->text), clips.back().right());
         EXPECT_LE(right, kBoardRight) << "Form" << n << ": \"" << t->text << "\"";
       }
     }

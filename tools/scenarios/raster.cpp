@@ -26,14 +26,14 @@
 
 namespace raster {
 
-struct FontMeasure::Face {
+struct Fonts::Face {
   std::vector<unsigned char> data;
   stbtt_fontinfo info{};
   bool ok = false;
   double scale(int pixelSize) const { return stbtt_ScaleForMappingEmToPixels(&info, float(pixelSize)); }
 };
 
-FontMeasure::FontMeasure() {
+Fonts::Fonts() {
   for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSerif-Regular.ttf",
                            "LiberationSerif-Bold.ttf"}) {
     auto face = std::make_unique<Face>();
@@ -44,38 +44,14 @@ FontMeasure::FontMeasure() {
   }
 }
 
-FontMeasure::~FontMeasure() = default;
+Fonts::~Fonts() = default;
 
-const FontMeasure::Face* FontMeasure::face(const draw::FontSpec& f) const {
+const Fonts::Face* Fonts::face(const draw::FontSpec& f) const {
   const Face* face = faces_[(f.family == draw::Family::Serif ? 2 : 0) + (f.bold ? 1 : 0)].get();
   return face->ok ? face : nullptr;
 }
 
-double FontMeasure::advance(const draw::FontSpec& f, std::string_view utf8) const {
-  const Face* face = this->face(f);
-  if (!face) return 0.6 * f.pixelSize * double(shell::codePoints(utf8).size());
-  double width = 0;
-  unsigned previous = 0;
-  for (unsigned cp : shell::codePoints(utf8)) {
-    int advance = 0, bearing = 0;
-    stbtt_GetCodepointHMetrics(&face->info, int(cp), &advance, &bearing);
-    if (previous) advance += stbtt_GetCodepointKernAdvance(&face->info, int(previous), int(cp));
-    width += advance;
-    previous = cp;
-  }
-  return width * face->scale(f.pixelSize);
-}
-
-draw::LineMetrics FontMeasure::metrics(const draw::FontSpec& f) const {
-  const Face* face = this->face(f);
-  if (!face) return {0.9 * f.pixelSize, 0.2 * f.pixelSize, 0};
-  int ascent = 0, descent = 0, gap = 0;
-  stbtt_GetFontVMetrics(&face->info, &ascent, &descent, &gap);
-  const double s = face->scale(f.pixelSize);
-  return {std::round(ascent * s), std::round(-descent * s), std::round(gap * s)};
-}
-
-Canvas::Canvas(int width, int height, const FontMeasure& fonts)
+Canvas::Canvas(int width, int height, const Fonts& fonts)
     : width_(width), height_(height), fonts_(fonts), pixels_(size_t(width) * size_t(height), 0) {
   clips_.push_back({0, 0, width, height});
 }
@@ -186,7 +162,7 @@ void Canvas::image(const draw::Image& i) {
 }
 
 void Canvas::text(const draw::Text& t) {
-  const FontMeasure::Face* face = fonts_.face(t.font);
+  const Fonts::Face* face = fonts_.face(t.font);
   if (!face) return;
   const float scale = float(face->scale(t.font.pixelSize));
   double x = t.x;

@@ -1,8 +1,9 @@
 // A software backend of the drawing commands: replays a screen's drawing
-// into an RGBA buffer and writes it as PNG, with the Liberation fonts read
-// through stb_truetype and the pictures from the assets folder. It is what
-// the scenario runner paints its snapshots with where there is no Qt (the
-// runner built for node). Plain pixel coverage, no anti-aliasing.
+// into an RGBA buffer and writes it as PNG, with the Liberation fonts' glyphs
+// drawn through stb_truetype and the pictures from the assets folder. It is
+// what the scenario runner paints its snapshots with where there is no Qt
+// (the runner built for node); the text is laid out, as in every edition,
+// by draw::FaceMeasure. Plain pixel coverage, no anti-aliasing.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -13,13 +14,11 @@
 
 namespace raster {
 
-// Text measured by the font files themselves.
-class FontMeasure : public draw::Measure {
+// The font files, read once, for drawing their glyphs.
+class Fonts {
  public:
-  FontMeasure();
-  ~FontMeasure() override;
-  double advance(const draw::FontSpec& font, std::string_view utf8) const override;
-  draw::LineMetrics metrics(const draw::FontSpec& font) const override;
+  Fonts();
+  ~Fonts();
 
   struct Face;
   const Face* face(const draw::FontSpec& font) const;
@@ -30,7 +29,7 @@ class FontMeasure : public draw::Measure {
 
 class Canvas {
  public:
-  Canvas(int width, int height, const FontMeasure& fonts);
+  Canvas(int width, int height, const Fonts& fonts);
   void replay(const draw::Drawing& drawing);
   bool writePng(const std::string& path) const;
   std::uint32_t pixel(int x, int y) const { return pixels_[y * width_ + x]; }  // 0xRRGGBB
@@ -47,7 +46,7 @@ class Canvas {
   void text(const draw::Text& t);
 
   int width_, height_;
-  const FontMeasure& fonts_;
+  const Fonts& fonts_;
   std::vector<std::uint32_t> pixels_;
   std::vector<Box> clips_;
 };

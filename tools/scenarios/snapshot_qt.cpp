@@ -3,7 +3,6 @@
 #include "snapshot.h"
 
 #include <QGuiApplication>
-#include <memory>
 
 #include "desktop/paint/paint.h"
 #include "shell/program.h"
@@ -13,13 +12,15 @@ namespace scenarios {
 namespace {
 
 // Fonts need a QGuiApplication; a runner without one gets an offscreen one.
+// It lives until the process ends: destroyed among the static objects at
+// exit, it would unload the faces after Qt's own thread data is gone.
 void ensureApplication() {
   if (QGuiApplication::instance()) return;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "run-scenarios";
   static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+  new QGuiApplication(argc, argv);
 }
 
 }  // namespace

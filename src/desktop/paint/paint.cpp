@@ -1,10 +1,10 @@
 #include "paint.h"
 
-#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <type_traits>
 
+#include "draw/face_measure.h"
 #include "draw/record.h"
 #include "shell/program.h"
 
@@ -67,15 +67,6 @@ struct Replay {
 
 }  // namespace
 
-double QtMeasure::advance(const draw::FontSpec& f, std::string_view utf8) const {
-  return QFontMetricsF(font(f)).horizontalAdvance(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
-}
-
-draw::LineMetrics QtMeasure::metrics(const draw::FontSpec& f) const {
-  const QFontMetricsF m(font(f));
-  return {m.ascent(), m.descent(), m.leading()};
-}
-
 void replay(QPainter& p, const draw::Drawing& drawing) {
   p.save();
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -85,7 +76,7 @@ void replay(QPainter& p, const draw::Drawing& drawing) {
 }
 
 void paint(QPainter& p, const shell::Program& program, const shell::Screen& screen) {
-  static const QtMeasure measure;
+  static const draw::FaceMeasure measure;
   replay(p, draw::record(program, screen, measure));
 }
 
@@ -109,6 +100,7 @@ QRectF pixels(const shell::Control& c) { return rect(draw::pixels(c)); }
 QColor rgb(draw::Rgb c) { return QColor(draw::red(c), draw::green(c), draw::blue(c)); }
 
 QFont font(const draw::FontSpec& f) {
+  loadFaces();
   // Faces of the same widths as the ones the screens were laid out with.
   QFont font(f.family == draw::Family::Serif ? QStringLiteral("Liberation Serif")
                                              : QStringLiteral("Liberation Sans"));

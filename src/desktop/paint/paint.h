@@ -1,7 +1,8 @@
 // The desktop's painter: replays the drawing of a screen (src/draw) on a
-// QPainter and measures text with Qt's metrics. Works in logical pixels, so
-// the same picture comes out sharp at any device pixel ratio and at any
-// scale the painter is given.
+// QPainter, with the text laid out by the faces' own tables
+// (draw::FaceMeasure) and drawn by Qt in the same faces. Works in logical
+// pixels, so the same picture comes out sharp at any device pixel ratio and
+// at any scale the painter is given.
 #pragma once
 #include <QColor>
 #include <QFont>
@@ -21,13 +22,6 @@ class Screen;
 
 namespace paint {
 
-// Text measured as the desktop draws it.
-class QtMeasure : public draw::Measure {
- public:
-  double advance(const draw::FontSpec& font, std::string_view utf8) const override;
-  draw::LineMetrics metrics(const draw::FontSpec& font) const override;
-};
-
 void replay(QPainter& painter, const draw::Drawing& drawing);
 void paint(QPainter& painter, const shell::Program& program, const shell::Screen& screen);
 QImage render(const shell::Program& program, const shell::Screen& screen, qreal devicePixelRatio);
@@ -38,8 +32,14 @@ QSize clientSize(const shell::Screen& screen);
 QRectF pixels(const shell::Control& c);
 
 QColor rgb(draw::Rgb c);
+// The face of a spec: one of the Liberation files, loaded on first use.
 QFont font(const draw::FontSpec& f);
 QFont font(const shell::Font& f);
+
+// Loads the Liberation faces from Debian's fonts-liberation2 by path (once;
+// font() calls it), with one warning on stderr if a file is missing.
+// False then.
+bool loadFaces();
 
 // The pictures the program carries (a null image for Picture::None).
 const QImage& picture(shell::Picture p);

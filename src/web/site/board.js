@@ -5,32 +5,12 @@ import { url } from './files.js';
 
 export const board = document.getElementById('board');
 const ctx = board.getContext('2d', { alpha: false });
-const scratch = document.createElement('canvas').getContext('2d');
 const pictures = new Map();  // picture number -> decoded image
 let scale = 1;               // device pixels per logical pixel
 let last = null;             // the picture drawn last, for a resize
 
 const colour = (rgb) => '#' + (rgb >>> 0).toString(16).padStart(6, '0');
 const font = (serif, bold, size) => (bold ? 'bold ' : '') + size + 'px "Liberation ' + (serif ? 'Serif' : 'Sans') + '"';
-
-// Text measured as the canvas draws it (the program asks while it lays
-// out captions).
-const measure = {
-  advance(css, text) {
-    scratch.font = css;
-    return scratch.measureText(text).width;
-  },
-  // 0 ascent, 1 descent, 2 leading: the face's own line metrics.
-  metric(css, which) {
-    scratch.font = css;
-    const m = scratch.measureText('');
-    if (which === 0) return m.fontBoundingBoxAscent;
-    if (which === 1) return m.fontBoundingBoxDescent;
-    const size = parseFloat(css.replace(/^bold /, ''));
-    return size * (css.includes('Serif') ? 87 : 67) / 2048;  // hhea line gap of the faces
-  },
-};
-globalThis.aritmetica = Object.assign(globalThis.aritmetica || {}, { measure });
 
 // Loads the program's pictures: [number, name or an image already loading].
 export function loadPictures(list) {
