@@ -1,10 +1,6 @@
 #include "desktop_platform.h"
 
-#include "chime/chime.h"
-
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLibrary>
 #include <QThread>
 #include <QTime>
 #include <algorithm>
@@ -15,29 +11,6 @@ DesktopPlatform::DesktopPlatform(std::function<void()> repaint, std::function<vo
     : repaint_(std::move(repaint)), meanwhile_(std::move(meanwhile)) {}
 
 DesktopPlatform::~DesktopPlatform() = default;
-
-// The chime module stands beside the program in the build tree, and in
-// lib/aritmetica/chime beside bin once installed. Without it the program is silent.
-void DesktopPlatform::openSound() {
-  if (soundOpened_) return;
-  soundOpened_ = true;
-  const QString dir = QCoreApplication::applicationDirPath();
-  for (const QString& path : {dir + "/aritmetica-chime.so", dir + "/../lib/aritmetica/chime/aritmetica-chime.so"}) {
-    QLibrary module(path);
-    auto open = reinterpret_cast<ChimeOpen>(module.resolve(ARITMETICA_CHIME_OPEN));
-    play_ = reinterpret_cast<ChimePlay>(module.resolve(ARITMETICA_CHIME_PLAY));
-    if (open && play_) {
-      chime_ = open();
-      return;
-    }
-  }
-  play_ = nullptr;
-}
-
-void DesktopPlatform::beep() {
-  openSound();
-  if (play_ && chime_) play_(chime_);
-}
 
 // A long sleep goes in short slices, so that what must happen meanwhile
 // (F11) is not kept waiting for seconds; the whole lasts as long as asked.

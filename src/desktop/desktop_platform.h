@@ -8,6 +8,7 @@
 
 #include "shell/platform.h"
 #include "shell/random.h"
+#include "sound.h"
 
 namespace desktop {
 
@@ -18,10 +19,11 @@ class DesktopPlatform : public shell::Platform {
   explicit DesktopPlatform(std::function<void()> repaint, std::function<void()> meanwhile = {});
   ~DesktopPlatform() override;
 
-  // Loads the chime module and opens the sound (once; at the first input).
-  void openSound();
+  // Loads the sound module and opens the sound (once; at the first input).
+  void openSound() { sound_.open(); }
+  Sound& sound() { return sound_; }
 
-  void beep() override;
+  void beep() override { sound_.chime(); }
   void sleep(int milliseconds) override;
   void reseed() override;
   double next() override { return random_.next(); }
@@ -29,9 +31,7 @@ class DesktopPlatform : public shell::Platform {
  private:
   std::function<void()> repaint_;
   std::function<void()> meanwhile_;
-  bool soundOpened_ = false;
-  void* chime_ = nullptr;
-  void (*play_)(void*) = nullptr;
+  Sound sound_;
   shell::Random random_;
 };
 
