@@ -106,7 +106,8 @@ void wake() {
 }  // namespace
 
 extern "C" Q_DECL_EXPORT void aritmeticaSoundOpen(const char* voiceDir) {
-  if (theSound || closed) return;
+  if (theSound) return;  // open, or left behind stuck by close
+  closed = false;
   theSound = new Sound;
   theSound->thread.setObjectName("aritmetica-sound");
   theSound->worker = new Worker(QString::fromUtf8(voiceDir ? voiceDir : ""), theSound->mailbox);

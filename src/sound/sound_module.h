@@ -14,7 +14,8 @@
 
 extern "C" {
 // Starts the sound's thread and readies the chime; voiceDir is the folder of
-// the clips, which are loaded only when said. Once; later calls do nothing.
+// the clips, which are loaded only when said. Calls while it is open do
+// nothing; after close it may be opened again.
 typedef void (*AritmeticaSoundOpen)(const char* voiceDir);
 // Plays the chime once; a chime still sounding starts afresh.
 typedef void (*AritmeticaSoundChime)();
