@@ -41,10 +41,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What dpkg-shlibdeps cannot see: the X11 platform plugin, the sound backend,
-# and the faces that the text is measured from and drawn in (loaded by path).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, gstreamer1.0-plugins-base, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-good, gstreamer1.0-pulseaudio")
+# What dpkg-shlibdeps cannot see: the X11 platform plugin, the sound backend
+# (whose "good" plugins decode the spoken phrases, MP3), and the faces that
+# the text is measured from and drawn in (loaded by path).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-pulseaudio")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://aritmetica.example.org/")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)

@@ -61,8 +61,14 @@ void Desktop::play() {
   if (quitting_) return;
   const double t = now();
   const session::Session::Due due = session_.advance(t);
-  for (const session::Step& step : due.sounds)
-    if (std::holds_alternative<session::Chime>(step)) sound_.chime();
+  for (const session::Step& step : due.sounds) {
+    if (std::holds_alternative<session::Chime>(step))
+      sound_.chime();
+    else if (const auto* say = std::get_if<session::Say>(&step))
+      sound_.say(say->text);
+    else
+      sound_.hush();
+  }
   sync();
   if (quitting_) return;
   if (due.pictureChanged)

@@ -1,33 +1,76 @@
 #include "sound.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
-
-#include "chime/chime.h"
+#include <cstdio>
+#include <cstdlib>
 
 namespace desktop {
 
-// The chime module stands beside the program in the build tree, and in
-// lib/aritmetica/chime beside bin once installed. Without it the program is silent.
+// Called as the program ends, its windows gone. When the sound's thread is
+// stuck on a sound server, the sound library's exit handlers would wait for
+// it: the program ends at once instead, with what it printed flushed.
+Sound::~Sound() {
+  if (close_ && !close_()) {
+    std::fflush(nullptr);
+    std::_Exit(0);
+  }
+}
+
+// The module and the voice folder stand beside the program in the build
+// tree; once installed, the module is in lib/aritmetica/sound and the voice
+// in share/aritmetica/voice, both beside bin.
 void Sound::open() {
   if (opened_) return;
   opened_ = true;
   const QString dir = QCoreApplication::applicationDirPath();
-  for (const QString& path : {dir + "/aritmetica-chime.so", dir + "/../lib/aritmetica/chime/aritmetica-chime.so"}) {
+  voice_ = QDir::cleanPath(QFileInfo(dir + "/voice").isDir() ? dir + "/voice" : dir + "/../share/aritmetica/voice");
+  for (const QString& path : {dir + "/aritmetica-sound.so", dir + "/../lib/aritmetica/sound/aritmetica-sound.so"}) {
     QLibrary module(path);
-    auto open = reinterpret_cast<ChimeOpen>(module.resolve(ARITMETICA_CHIME_OPEN));
-    play_ = reinterpret_cast<ChimePlay>(module.resolve(ARITMETICA_CHIME_PLAY));
-    if (open && play_) {
-      chime_ = open();
+    auto open = reinterpret_cast<AritmeticaSoundOpen>(module.resolve(ARITMETICA_SOUND_OPEN));
+    chime_ = reinterpret_cast<AritmeticaSoundChime>(module.resolve(ARITMETICA_SOUND_CHIME));
+    say_ = reinterpret_cast<AritmeticaSoundSay>(module.resolve(ARITMETICA_SOUND_SAY));
+    hush_ = reinterpret_cast<AritmeticaSoundHush>(module.resolve(ARITMETICA_SOUND_HUSH));
+    close_ = reinterpret_cast<AritmeticaSoundClose>(module.resolve(ARITMETICA_SOUND_CLOSE));
+    if (open && chime_ && say_ && hush_ && close_) {
+      open(voice_.toUtf8().constData());
       return;
     }
   }
-  play_ = nullptr;
+  chime_ = nullptr;
+  say_ = nullptr;
+  hush_ = nullptr;
+  close_ = nullptr;
 }
 
 void Sound::chime() {
   open();
-  if (play_ && chime_) play_(chime_);
+  if (chime_) chime_();
+}
+
+void Sound::say(const std::string& phrase) {
+  open();
+  if (!say_) return;
+  if (!clips_) {
+    clips_.emplace();
+    QFile catalogue(voice_ + "/phrases.txt");
+    if (catalogue.open(QIODevice::ReadOnly | QIODevice::Text)) {
+      while (!catalogue.atEnd()) {
+        const QString line = QString::fromUtf8(catalogue.readLine()).trimmed();
+        const qsizetype tab = line.indexOf('\t');
+        if (tab > 0) (*clips_)[line.mid(tab + 1).trimmed().toStdString()] = line.left(tab).toStdString() + ".mp3";
+      }
+    }
+  }
+  if (const auto it = clips_->find(phrase); it != clips_->end()) say_(it->second.c_str());
+}
+
+void Sound::hush() {
+  open();
+  if (hush_) hush_();
 }
 
 }  // namespace desktop

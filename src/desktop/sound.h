@@ -1,19 +1,45 @@
-// The desktop's sound: the chime through the sound module, loaded at the
-// child's first input (silently nothing without it or without a sound card).
+// The program's sound: the warning chime and the spoken phrases, played by
+// the sound module (aritmetica-sound.so, see sound/sound_module.h), which is
+// loaded at the child's first input. No call waits for the sound card or the
+// sound server; without the module, or without a server, the program is
+// silent. The module's thread is ended when this goes, at the program's end;
+// if that thread is stuck on a sound server that does not answer, the
+// program ends there and then (see the destructor).
 #pragma once
+#include <QString>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "sound/sound_module.h"
 
 namespace desktop {
 
 class Sound {
  public:
-  // Loads the module and opens the sound (once).
+  Sound() = default;
+  Sound(const Sound&) = delete;
+  Sound& operator=(const Sound&) = delete;
+  ~Sound();
+
+  // Loads the module and opens the sound (once; the calls below open it too).
   void open();
+
   void chime();
+  // Stops the phrase being said, then says the phrase (its clip, found in
+  // the voice folder's catalogue, phrases.txt; a phrase without one is not
+  // said).
+  void say(const std::string& phrase);
+  void hush();
 
  private:
   bool opened_ = false;
-  void* chime_ = nullptr;
-  void (*play_)(void*) = nullptr;
+  QString voice_;                             // the voice folder
+  std::optional<std::map<std::string, std::string>> clips_;  // phrase -> clip, read at the first phrase
+  AritmeticaSoundChime chime_ = nullptr;
+  AritmeticaSoundSay say_ = nullptr;
+  AritmeticaSoundHush hush_ = nullptr;
+  AritmeticaSoundClose close_ = nullptr;
 };
 
 }  // namespace desktop
