@@ -264,6 +264,24 @@ class Page(unittest.TestCase):
         self.assertEqual(b.js('return document.title'), b.title())
         self.assertEqual(b.query('Form2.Label1.Visible'), 'true')
 
+    def test_the_instruction_is_said_when_shown_and_when_tapped_and_not_with_the_voice_off(self):
+        b = self.b
+        b.click(*b.where('Form1.Label3'))  # a first input, which lets the page sound
+        b.run('show Form14')
+        b.wait('aritmetica.phrases === 1')
+        b.click(*b.where('Form14.Label1'))
+        b.wait('aritmetica.phrases === 2')
+        b.run('random 0.5\nclick Form14.Label9\nclick Form14.Text1\ntype 9')
+        b.idle()
+        self.assertEqual(b.js('return aritmetica.phrases'), 2)  # questions and answers are not said
+        self.assertEqual(b.console_errors(), [])
+        b.open(self.target.url + ('&' if '?' in self.target.url else '?') + 'voice=off')
+        b.click(*b.where('Form1.Label3'))
+        b.run('show Form14')
+        b.click(*b.where('Form14.Label1'))
+        b.js('await new Promise((resolve) => setTimeout(resolve, 1500))')
+        self.assertEqual(b.js('return aritmetica.phrases'), 0)
+
     def test_esci_ends_and_the_page_offers_to_start_again(self):
         b = self.b
         b.click(*b.where('Form1.Label5'))

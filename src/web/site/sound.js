@@ -11,7 +11,7 @@ const buffers = new Map();        // file -> Promise of an AudioBuffer
 let phrases = null;               // Promise of the catalogue: text -> clip file
 let speaking = null;              // the source of the phrase playing
 let asked = 0;                    // the phrases asked for so far
-export const heard = { chimes: 0, phrases: 0 };  // what was started (the tests read it)
+export const heard = { chimes: 0, phrases: 0 };  // chimes asked for, phrases started (the tests read them)
 const mode = query.get('voice');  // 'off', 'device', or the clips
 
 export const voiceOn = mode !== 'off';
@@ -81,7 +81,6 @@ export function say(text) {
   if (!audio || !voiceOn) return;
   hush();
   const turn = ++asked;
-  heard.phrases++;
   const voice = mode === 'device' ? italianVoice() : null;
   if (voice) {
     const u = new SpeechSynthesisUtterance(text.toLowerCase());
@@ -89,11 +88,14 @@ export function say(text) {
     u.lang = voice.lang;
     u.rate = 0.9;
     speechSynthesis.speak(u);
+    heard.phrases++;
     return;
   }
   prefetch();
   phrases.then((map) => map.get(text) ? load(map.get(text)) : null).then((buffer) => {
-    if (turn === asked) speaking = start(buffer);
+    if (turn !== asked) return;
+    speaking = start(buffer);
+    if (speaking) heard.phrases++;
   });
 }
 
