@@ -1,5 +1,6 @@
 // The test build's hook (never in the published site): the draws come from
-// a queue that a test fills, as the scenario command `random` does, and
+// a queue that a test fills, as the scenario command `random` does (in
+// strict mode an empty queue makes the drawing handler fail), and
 // scenario input commands run on the live session, so that a test in a
 // real browser can put a screen into the state a scenario file sets; a test
 // reads the program back through the runner's own reader of properties.
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <deque>
+#include <stdexcept>
 
 #include "input.h"
 #include "page.h"
@@ -22,6 +24,7 @@ class QueuedMachine : public session::Machine {
  public:
   void reseed() override {}
   double next() override {
+    if (queued.empty() && strict) throw std::runtime_error("random queue empty");
     if (queued.empty()) return random_.next();
     const double r = queued.front();
     queued.pop_front();
@@ -31,6 +34,7 @@ class QueuedMachine : public session::Machine {
     EM_ASM({ console.error('aritmetica: ' + UTF8ToString($0)); }, std::string(message).c_str());
   }
   std::deque<double> queued;
+  bool strict = false;  // an empty queue is a fault of the handler that draws
 
  private:
   shell::Random random_;
@@ -97,6 +101,8 @@ EMSCRIPTEN_KEEPALIVE const char* aritmetica_run(const char* lines, double now) {
   error = web::runCommands(web::page(), now, lines);
   return error.c_str();
 }
+
+EMSCRIPTEN_KEEPALIVE void aritmetica_strict(int on) { web::queued().strict = on != 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* aritmetica_query(const char* word) {
   static std::string answer;

@@ -402,7 +402,7 @@ class WebKit(Selenium):
         self.js('await new Promise(requestAnimationFrame)')
 
     def console_errors(self):
-        return self.js('return window.__consoleErrors || []')
+        return self.js('return (window.__consoleErrors || []).splice(0)')
 
     def close(self):
         super().close()

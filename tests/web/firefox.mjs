@@ -16,7 +16,7 @@
 //   press key                       one named key ("Backspace", "Tab", "Enter")
 //   screenshot path                 the page as PNG
 //   title                           the document's title
-//   errors                          console errors and uncaught errors since the start
+//   errors                          console errors and uncaught errors since the last asking
 import { createInterface } from 'node:readline';
 import puppeteer from 'puppeteer-core';
 
@@ -63,7 +63,7 @@ const commands = {
   press: ({ key }) => page.keyboard.press(key),
   screenshot: ({ path }) => page.screenshot({ path }).then(() => null),
   title: () => page.title(),
-  errors: () => errors,
+  errors: () => errors.splice(0),
 };
 
 const lines = createInterface({ input: process.stdin });

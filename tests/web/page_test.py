@@ -282,6 +282,18 @@ class Page(unittest.TestCase):
         b.js('await new Promise((resolve) => setTimeout(resolve, 1500))')
         self.assertEqual(b.js('return aritmetica.phrases'), 0)
 
+    def test_a_failing_handler_is_reported_once_and_the_program_goes_on(self):
+        b = self.b
+        b.js('aritmetica.strict(true)')
+        try:
+            b.run('show Form14\nclick Form14.Label9')  # draws from an empty queue: the handler fails
+        finally:
+            b.js('aritmetica.strict(false)')
+        self.assertEqual(b.js('return aritmetica.errors.splice(0)'), ['aritmetica: random queue empty'])
+        self.assertEqual([e for e in b.console_errors() if 'random queue empty' not in e], [])
+        b.click(*b.where('Form14.Label15'))
+        self.assertIn('Menu operazioni entro 10', b.title())
+
     def test_esci_ends_and_the_page_offers_to_start_again(self):
         b = self.b
         b.click(*b.where('Form1.Label5'))

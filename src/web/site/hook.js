@@ -47,6 +47,9 @@ A.run = async function (lines) {
   return error;
 };
 
+// In strict mode a handler that draws from an empty queue fails.
+A.strict = (on) => m._aritmetica_strict(on ? 1 : 0);
+
 A.query = (word) => (m ? m.ccall('aritmetica_query', 'string', ['string'], [word]) : '');
 // A position of the screen shown, in twips, as CSS pixels of the window.
 A.at = (x, y) => {
