@@ -4,7 +4,9 @@
 // "type 5") and resolves to "" or the error once everything they caused
 // has played; query reads the program back; where gives a control's centre
 // in CSS pixels; chimes and phrases count what was started; errors
-// collects what went wrong; ready says the start-up is over.
+// collects what went wrong; ready says the start-up is over; picture is
+// the buffer of the picture shown, early the title recorded at build time
+// that was drawn before the program was ready.
 import { board } from './board.js';
 import { tick, watchers } from './playback.js';
 import { heard } from './sound.js';
@@ -42,6 +44,14 @@ A.run = async function (lines) {
   await A.idle();
   return error;
 };
+
+A.picture = () => {
+  if (!m) return null;
+  const at = m._aritmetica_picture() / 8;
+  return Array.from(m.HEAPF64.subarray(at, at + m._aritmetica_picture_length()));
+};
+
+A.early = () => started.early || null;
 
 A.query = (word) => (m ? m.ccall('aritmetica_query', 'string', ['string'], [word]) : '');
 A.where = function (word) {
