@@ -37,7 +37,7 @@ const measuredAlike = (title) =>
   title.advances.every(([css, text, width]) => measure.advance(css, text) === width) &&
   title.metrics.every(([css, which, value]) => measure.metric(css, which) === value);
 if (window.aritmeticaTitle) {
-  Promise.all([chalkboard, ...boot.faces]).then(() => {
+  Promise.all([chalkboard, boot.faces[0]]).then(() => {  // the bold face: the title's only one
     early = started.module ? null : window.aritmeticaTitle.titles.find(measuredAlike);
     if (!early) return;
     margin(window.aritmeticaTitle.margin);
