@@ -5,6 +5,9 @@ whenever "ESCI" ends the program. Fails if the page ever reports an error
 or the browser's console does.
 
     tools/web_monkey.py [SITE_DIR] [SECONDS] [SEED]
+
+The site must be a test build (build-web/test-site, the default): the
+monkey reads the errors that its hook collects.
 """
 import os
 import random
@@ -14,7 +17,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
 from browser import Browser, Server  # noqa: E402
 
-SITE = sys.argv[1] if len(sys.argv) > 1 else 'build-web/site'
+SITE = sys.argv[1] if len(sys.argv) > 1 else 'build-web/test-site'
 SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 60
 SEED = int(sys.argv[3]) if len(sys.argv) > 3 else int(time.time())
 KEYS = list('0123456789aeiouzAZ ') + ['\ue003', '\ue004', '\ue007', '\ue00c', '\ue017', '\ue012', '\ue011',

@@ -93,12 +93,14 @@ struct Image {
   bool operator==(const Image&) const = default;
 };
 
-// One line of text, its left end at x on the baseline.
+// One line of text, its left end at x on the baseline, as wide as it was
+// measured (a backend whose rasteriser draws it wider fits it to that).
 struct Text {
   double x = 0, baseline = 0;
   FontSpec font;
   Rgb colour = 0;
   std::string text;  // UTF-8
+  double width = 0;
   bool operator==(const Text&) const = default;
 };
 

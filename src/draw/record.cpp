@@ -89,7 +89,7 @@ class Recorder {
     if (c.align == shell::Align::Right) x = inside.right() - width;
     const double top = inside.y + inside.h / 2 - m.height() / 2;
     if (!c.text.empty())
-      out_.push_back(Text{x, top + m.ascent, f, c.enabled ? colour(c.foreColor) : kShadow, c.text});
+      out_.push_back(Text{x, top + m.ascent, f, c.enabled ? colour(c.foreColor) : kShadow, c.text, width});
     if (focused) {
       // The caret inverts the box colour, so it shows on every box.
       const double caretX = std::min(x + width + 1, inside.right() - 2);
@@ -169,7 +169,7 @@ class Recorder {
       double x = r.x;
       if (align == shell::Align::Centre) x = r.x + (r.w - l.width) / 2;
       if (align == shell::Align::Right) x = r.right() - l.width;
-      if (!l.text.empty()) out_.push_back(Text{x, top + m.ascent, f, c, l.text});
+      if (!l.text.empty()) out_.push_back(Text{x, top + m.ascent, f, c, l.text, l.width});
       top += m.height() + m.leading;
     }
   }

@@ -39,7 +39,7 @@ struct Encode {
   }
   void operator()(const draw::Text& t) {
     put({kText, double(t.font.family), t.font.bold ? 1.0 : 0.0, double(t.font.pixelSize), double(t.colour), t.x,
-         t.baseline});
+         t.baseline, t.width});
     utf16(out, t.text);
   }
   void operator()(const draw::Clip& c) { put({kClip, c.rect.x, c.rect.y, c.rect.w, c.rect.h}); }

@@ -10,7 +10,7 @@
 namespace web {
 
 // The buffer: the board's size, then each command as its code and its
-// numbers; a text as its font, colour, place, length and UTF-16 code units.
+// numbers; a text as its font, colour, place, width, length and UTF-16 code units.
 // board.js reads the same layout.
 enum Code { kBegin = 0, kFill, kStroke, kSegment, kImage, kText, kClip, kUnclip };
 std::vector<double> encode(const draw::Drawing& drawing, double width, double height);

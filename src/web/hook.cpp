@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "input.h"
+#include "lines.h"
 #include "page.h"
 #include "shell/random.h"
 #include "syntax.h"
@@ -100,6 +101,15 @@ EMSCRIPTEN_KEEPALIVE const char* aritmetica_run(const char* lines, double now) {
   static std::string error;
   error = web::runCommands(web::page(), now, lines);
   return error.c_str();
+}
+
+// The lines of text of the picture shown, as the desktop's caption-lines
+// prints them.
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_lines() {
+  static std::string lines;
+  web::Page& p = web::page();
+  lines = p.session ? scenarios::textLines(p.session->shown().drawing) : "[]";
+  return lines.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void aritmetica_strict(int on) { web::queued().strict = on != 0; }

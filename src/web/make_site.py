@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 """Assembles the static site of the browser edition.
 
-make_site.py ROOT BUILD SITE PROGRAM [--test]: the page (src/web/site, its
-modules bundled and the program's loader PROGRAM.js inlined into
-index.html), the program built by emscripten (BUILD/PROGRAM.wasm), the
+make_site.py ROOT BUILD SITE PROGRAM [--test] [--single PAGE.html]: the page
+(src/web/site, its modules bundled, the program's loader PROGRAM.js and the
+title's first picture BUILD/title.json inlined into index.html), the
+program built by emscripten (BUILD/PROGRAM.wasm), the
 spoken phrases (BUILD/voice), the desktop's own pictures and
 chime from assets/, Liberation Sans cut down to the characters the program
 can show (Latin-1) as WOFF2, the web app manifest and the service worker
-with the list of every file, versioned by their contents.
+with the list of every file, versioned by their contents. With --single,
+also the whole site as one page that asks for nothing (every file inside
+it as a data: address), to be opened from a folder or a USB stick.
 """
+import base64
 import hashlib
 import json
 import os
@@ -20,6 +24,10 @@ from fontTools import subset
 
 ROOT, BUILD, SITE, PROGRAM = sys.argv[1:5]
 TEST = '--test' in sys.argv[5:]  # the test build: the page's test hook too
+SINGLE = sys.argv[sys.argv.index('--single') + 1] if '--single' in sys.argv[5:-1] else None
+SINGLE_LIMIT = 1500 * 1000  # bytes: a page a stick and an old browser take in at once
+TYPES = {'.wasm': 'application/wasm', '.png': 'image/png', '.woff2': 'font/woff2', '.wav': 'audio/wav',
+         '.mp3': 'audio/mpeg', '.txt': 'text/plain;charset=utf-8'}
 FACES = ['LiberationSans-Bold', 'LiberationSans-Regular']
 FONT_DIR = '/usr/share/fonts/truetype/liberation2'
 # Every character a caption or an answer box can hold: the screens' texts
@@ -92,11 +100,13 @@ def bundle_modules(page, entries):
     return '\n'.join(parts)
 
 
-def bundle_page(page, program_js, modules, files=None):
+def bundle_page(page, program_js, modules, files=None, title=None):
     """index.html with its style sheet, the program's loader and the page's
     modules inlined: the page asks for nothing but the program's
     WebAssembly, the faces and the pictures. With files (path -> data:
-    address), those are inside the page too: the single-file edition."""
+    address), those are inside the page too: the single-file edition, which
+    has no manifest and no icon to fetch. With title (record-title's
+    picture), the page draws the title before its program is ready."""
     with open(os.path.join(page, 'index.html'), encoding='utf-8') as f:
         html = f.read()
     with open(os.path.join(page, 'style.css'), encoding='utf-8') as f:
@@ -107,9 +117,41 @@ def bundle_page(page, program_js, modules, files=None):
     html = html.replace('<script src="aritmetica.js"></script>\n', '<script>\n' + guard(loader) + '</script>\n')
     html = html.replace('<script type="module" src="main.js"></script>\n',
                         '<script type="module">\n' + guard(bundle_modules(page, modules)) + '</script>\n')
+    if title is not None:
+        html = html.replace('<script>\n', '<script>\nwindow.aritmeticaTitle = ' + guard(json.dumps(title)) + ';\n', 1)
     if files is not None:
         html = html.replace('<script>\n', '<script>\nwindow.aritmeticaFiles = ' + guard(json.dumps(files)) + ';\n', 1)
+        html = re.sub(r'<link rel="(manifest|apple-touch-icon)"[^>]*>\n', '', html)
+        html = html.replace('<link rel="icon" href="pictures/icon_64.png">',
+                            '<link rel="icon" href="%s">' % files['pictures/icon_64.png'])
     return html
+
+
+def data_address(path):
+    kind = TYPES.get(os.path.splitext(path)[1])
+    if kind is None:
+        sys.exit('make_site.py: %s: no data: type for this kind of file' % path)
+    with open(path, 'rb') as f:
+        return 'data:%s;base64,%s' % (kind, base64.b64encode(f.read()).decode('ascii'))
+
+
+def write_single(page, modules, title, path):
+    """The site's files (but the page, the manifest, the service worker and
+    the icons a home screen takes) inside one page."""
+    files = {}
+    for dirpath, _, names in os.walk(SITE):
+        for name in sorted(names):
+            rel = os.path.relpath(os.path.join(dirpath, name), SITE)
+            if rel in ('index.html', 'sw.js', 'manifest.webmanifest') or \
+                    (rel.startswith('pictures/icon_') and rel != 'pictures/icon_64.png'):
+                continue
+            files[rel] = data_address(os.path.join(SITE, rel))
+    html = bundle_page(page, os.path.join(BUILD, PROGRAM + '.js'), modules, files=dict(sorted(files.items())),
+                       title=title)
+    size = len(html.encode('utf-8'))
+    if size > SINGLE_LIMIT:
+        sys.exit('make_site.py: %s: %d bytes, over the %d that a single page may take' % (path, size, SINGLE_LIMIT))
+    write_if_changed(path, html)
 
 
 def write_if_changed(path, text):
@@ -122,8 +164,10 @@ def main():
     os.makedirs(SITE, exist_ok=True)
     page = os.path.join(ROOT, 'src/web/site')
     modules = ['main', 'hook'] if TEST else ['main']
+    with open(os.path.join(BUILD, 'title.json'), encoding='utf-8') as f:
+        title = json.load(f)
     write_if_changed(os.path.join(SITE, 'index.html'),
-                     bundle_page(page, os.path.join(BUILD, PROGRAM + '.js'), modules))
+                     bundle_page(page, os.path.join(BUILD, PROGRAM + '.js'), modules, title=title))
     copy(os.path.join(BUILD, PROGRAM + '.wasm'), os.path.join(SITE, 'aritmetica.wasm'))
     voice = os.path.join(BUILD, 'voice')
     for name in sorted(os.listdir(voice)):
@@ -173,6 +217,8 @@ def main():
     worker = worker.replace('@FILES@', json.dumps(['./'] + files))
     with open(os.path.join(SITE, 'sw.js'), 'w') as f:
         f.write(worker)
+    if SINGLE:
+        write_single(page, modules, title, SINGLE)
 
 
 main()

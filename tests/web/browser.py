@@ -92,12 +92,12 @@ MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
 TIMEOUT = 60  # seconds for one command: a hang becomes a failure
 
 
-def arguments(argv, default_site='build-web/site'):
+def arguments(argv, default_site='build-web/test-site'):
     """(engine, page, rest) of a test's command line:
 
         TEST [--engine chromium|firefox|webkit] [SITE_DIR | PAGE.html] [MORE...]
 
-    The page defaults to $ARITMETICA_WEB_PAGE, then to build-web/site; the
+    The page defaults to $ARITMETICA_WEB_PAGE, then to build-web/test-site (the test build); the
     engine to $ARITMETICA_BROWSER, then to chromium."""
     args = list(argv[1:])
     engine = os.environ.get('ARITMETICA_BROWSER', 'chromium')
@@ -145,40 +145,60 @@ CONSOLE_CATCHER = '''<script>(function () {
 })();</script>'''
 
 
-def with_catcher(html):
+# Put before a page's own scripts for Target.held: the program is compiled
+# but not started until the test calls __releaseProgram() (the page's
+# start-up seen with all the time in the world).
+PROGRAM_HOLDER = '''<script>(function () {
+  const instantiate = WebAssembly.instantiate;
+  const gate = new Promise((resolve) => { window.__releaseProgram = resolve; });
+  WebAssembly.instantiate = (...a) => gate.then(() => instantiate.apply(WebAssembly, a));
+})();</script>'''
+
+
+def with_catcher(html, prelude=''):
     at = html.find('<head>')
     at = at + len('<head>') if at >= 0 else 0
-    return html[:at] + CONSOLE_CATCHER + html[at:]
+    return html[:at] + prelude + CONSOLE_CATCHER + html[at:]
 
 
 class Target:
     """Where the page is opened: a site folder on a free port of 127.0.0.1
-    (`served`), or a single HTML file as a file:// URL. With `catch_console`
-    the HTML pages get CONSOLE_CATCHER first."""
+    (`served`), or a single HTML file, copied alone into an empty folder of
+    its own (as onto a USB stick), as a file:// URL. With `catch_console`
+    the HTML pages get CONSOLE_CATCHER first. `held` is the address of the
+    same page with the program held back (PROGRAM_HOLDER)."""
 
     def __init__(self, page, catch_console=False):
-        self.httpd = self.copy = None
+        self.httpd = self.folder = None
         self.served = os.path.isdir(page)
         if self.served:
             handler = functools.partial(Quiet, directory=page, catch_console=catch_console)
             self.httpd = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
             self.httpd.daemon_threads = True
             self.url = f'http://127.0.0.1:{self.httpd.server_address[1]}/'
+            self.held = self.url + 'held.html'
             threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
-        elif catch_console:
-            fd, self.copy = tempfile.mkstemp(prefix='aritmetica-', suffix='.html')
-            with open(page, encoding='utf-8') as f, os.fdopen(fd, 'w', encoding='utf-8') as out:
-                out.write(with_catcher(f.read()))
-            self.url = 'file://' + self.copy
         else:
-            self.url = 'file://' + os.path.abspath(page)
+            self.folder = tempfile.mkdtemp(prefix='aritmetica-')
+            with open(page, encoding='utf-8') as f:
+                html = f.read()
+            name = os.path.basename(page)
+            self.url = self._write('stick', name, with_catcher(html) if catch_console else html)
+            self.held = self._write('held', name, with_catcher(html, PROGRAM_HOLDER))
+
+    def _write(self, folder, name, html):
+        os.mkdir(os.path.join(self.folder, folder))
+        path = os.path.join(self.folder, folder, name)
+        with open(path, 'w', encoding='utf-8') as out:
+            out.write(html)
+        return 'file://' + path
 
     def close(self):
         if self.httpd:
             self.httpd.shutdown()
             self.httpd.server_close()
-        if self.copy:
-            os.unlink(self.copy)
+        if self.folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
 
 def Server(site):
@@ -199,10 +219,13 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         path = self.translate_path(self.path)
         if os.path.isdir(path):
             path = os.path.join(path, 'index.html')
-        if not self.catch_console or not path.endswith('.html') or not os.path.isfile(path):
+        held = os.path.basename(path) == 'held.html'  # a name the service worker does not keep
+        if held:
+            path = os.path.join(os.path.dirname(path), 'index.html')
+        if not (self.catch_console or held) or not path.endswith('.html') or not os.path.isfile(path):
             return super().send_head()
         with open(path, encoding='utf-8') as f:
-            body = with_catcher(f.read()).encode()
+            body = with_catcher(f.read(), PROGRAM_HOLDER if held else '').encode()
         self.send_response(200)
         self.send_header('Content-Type', 'text/html; charset=utf-8')
         self.send_header('Content-Length', str(len(body)))

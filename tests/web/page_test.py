@@ -61,13 +61,39 @@ class Page(unittest.TestCase):
         # the board is crisp at the device's pixel ratio
         self.assertEqual(self.b.js('return [aritmetica.canvas.board.width, aritmetica.canvas.board.height]'), [792, 573])
 
+    def test_the_title_drawn_before_the_program_is_the_programs_own(self):
+        # recorded at build time, drawn at once, then replaced by the same
+        self.assertTrue(self.b.js("return performance.getEntriesByName('aritmetica-early-title').length > 0"))
+        self.assertEqual(self.b.js('return aritmetica.early()'), self.b.js('return aritmetica.picture()'))
+
+    def test_the_title_shows_at_once_and_input_waits_for_the_program(self):
+        b = self.b
+        b.goto(self.target.held)
+        b.wait("performance.getEntriesByName('aritmetica-early-title').length")
+        self.assertEqual(b.pixel(400, 100), BOARD)
+        self.assertEqual(b.pixel(5, 300), FRAME)
+        self.assertFalse(b.js('return !!(window.aritmetica && aritmetica.ready)'))
+        self.assertTrue(b.js("return document.getElementById('nofile').hidden"))
+        # a wider window: the board is placed again and drawn at once
+        b.viewport(1000, 573)
+        b.wait('aritmetica.canvas.board.getBoundingClientRect().left === 104')
+        self.assertEqual(b.pixel(400, 100), BOARD)
+        # a click on ARITMETICA reaches the program once it is there
+        b.pointer([('down', 104 + 396, 236), ('up', 104 + 396, 236)])
+        b.js('__releaseProgram()')
+        b.wait('window.aritmetica && aritmetica.ready')
+        b.idle()
+        self.assertEqual(b.title(), 'vaxo - Aritmetica cl. I Menu principale')
+
     def test_hover_shows_the_tooltip_and_the_pointer_of_the_control(self):
         b = self.b
         x, y = b.where('Form1.Label5')
         b.pointer([('move', x - 4, y), ('move', x, y)])
         b.wait("!document.getElementById('tip').hidden", timeout=3)
         self.assertEqual(b.js("return document.getElementById('tip').textContent"), 'ESCI')
-        self.assertIn('pointer_hand.png") 12 1', b.js('return aritmetica.canvas.board.style.cursor'))
+        # the hand's picture beside the page, or inside it (the single file)
+        hand = b.js("return (window.aritmeticaFiles || {})['pictures/pointer_hand.png'] || 'pointer_hand.png'")
+        self.assertIn(hand + '") 12 1', b.js('return aritmetica.canvas.board.style.cursor'))
         b.pointer([('move', 400, 100)])
         self.assertTrue(b.js("return document.getElementById('tip').hidden"))
         self.assertEqual(b.js('return aritmetica.canvas.board.style.cursor'), 'default')
@@ -232,10 +258,11 @@ class Page(unittest.TestCase):
         self.assertEqual(b.js("return document.getElementById('keys').inputMode"), 'text')
         # the back and forward buttons of a mouse leave nothing, on the board or off it
         box = b.where('Form8.Text1')
+        b.js("window.left = false; addEventListener('pagehide', () => { window.left = true; })")
         for button in (3, 4):
             b.pointer([('down', *box), ('up', *box)], 'mouse', button)
         b.idle()
-        self.assertEqual(b.title(), self.b.js('return document.title'))
+        self.assertIs(b.js('return window.left'), False)  # not even to come back from the cache
         self.assertIn('Scrittura dei numeri in lettere', b.title())
         self.assertEqual(b.query('Form8.Text1.Text'), '')
 

@@ -22,18 +22,27 @@ export function loadPictures(list) {
   }));
 }
 
-// Fits the board to the window as the program places it; the backing store
-// in whole device pixels, so that the board is crisp.
-export function layout(m) {
+// Where a board of width x height goes in the window before the program is
+// there to say (the title recorded at build time): as draw::fit places it.
+function fit(width, height, vw, vh) {
+  const factor = Math.min(vw / width, vh / height) > 0 ? Math.min(vw / width, vh / height) : 1;
+  return [factor, Math.floor((vw - width * factor) / 2), Math.floor((vh - height * factor) / 2), width, height];
+}
+
+// Fits the board to the window as the program places it (or, with no
+// program yet, a board of early.width x early.height); the backing store in
+// whole device pixels, so that the board is crisp.
+export function layout(m, early) {
   const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
-  m._aritmetica_window(vw, vh);
+  if (m) m._aritmetica_window(vw, vh);
+  const placed = m ? [0, 1, 2, 3, 4].map((which) => m._aritmetica_fit(which)) : fit(early.width, early.height, vw, vh);
   const dpr = window.devicePixelRatio || 1;
-  const factor = m._aritmetica_fit(0), width = m._aritmetica_fit(3), height = m._aritmetica_fit(4);
+  const [factor, left, top, width, height] = placed;
   const w = Math.max(1, Math.round(width * factor * dpr)), h = Math.max(1, Math.round(height * factor * dpr));
   if (board.width !== w || board.height !== h) { board.width = w; board.height = h; }
   scale = w / width;
   Object.assign(board.style, {
-    width: w / dpr + 'px', height: h / dpr + 'px', left: m._aritmetica_fit(1) + 'px', top: m._aritmetica_fit(2) + 'px',
+    width: w / dpr + 'px', height: h / dpr + 'px', left: left + 'px', top: top + 'px',
   });
 }
 
@@ -94,12 +103,13 @@ export function draw(b) {
         i += 6;
         break;
       }
-      case 5: {  // text: serif, bold, size, rgb, x, baseline, length, UTF-16 units
-        const n = b[i + 7];
+      case 5: {  // text: serif, bold, size, rgb, x, baseline, width, length, UTF-16 units
+        const n = b[i + 8];
         ctx.font = font(b[i + 1], b[i + 2], b[i + 3]);
         ctx.fillStyle = colour(b[i + 4]);
-        ctx.fillText(String.fromCharCode(...b.subarray(i + 8, i + 8 + n)), b[i + 5], b[i + 6]);
-        i += 8 + n;
+        // no wider than the program measured it, so that it ends where it does on the desktop
+        ctx.fillText(String.fromCharCode(...b.subarray(i + 9, i + 9 + n)), b[i + 5], b[i + 6], b[i + 7] || undefined);
+        i += 9 + n;
         break;
       }
       case 6:  // clip: x, y, w, h

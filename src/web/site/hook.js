@@ -4,7 +4,9 @@
 // "type 5") and resolves to "" or the error once everything they caused
 // has played; query reads the program back; where gives a control's centre
 // in CSS pixels; chimes and phrases count what was started; errors
-// collects what went wrong; ready says the start-up is over.
+// collects what went wrong; ready says the start-up is over; picture is
+// the buffer of the picture shown, early the title recorded at build time
+// that was drawn before the program was ready.
 import { board } from './board.js';
 import { tick, watchers } from './playback.js';
 import { heard } from './sound.js';
@@ -49,6 +51,17 @@ A.run = async function (lines) {
 
 // In strict mode a handler that draws from an empty queue fails.
 A.strict = (on) => m._aritmetica_strict(on ? 1 : 0);
+
+A.picture = () => {
+  if (!m) return null;
+  const at = m._aritmetica_picture() / 8;
+  return Array.from(m.HEAPF64.subarray(at, at + m._aritmetica_picture_length()));
+};
+
+A.early = () => started.early || null;
+
+// The lines of text shown: [[text, family, size, bold, x, baseline, width]].
+A.lines = () => JSON.parse(m.UTF8ToString(m._aritmetica_lines()));
 
 A.query = (word) => (m ? m.ccall('aritmetica_query', 'string', ['string'], [word]) : '');
 // A position of the screen shown, in twips, as CSS pixels of the window.

@@ -15,10 +15,23 @@ const buttons = { 0: 1, 1: 4, 2: 2 };          // left, middle, right; the side 
 let m = null;
 let pressing = null;                           // the pointer whose press reached the board
 let typed = ' ';                               // what the hidden input holds
+let waiting = [];                              // input that came before the program was ready
 
 const shiftState = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 
-export function attach(module) { m = module; }
+// Input that comes before the program is ready (the title is drawn at
+// once) is kept, and handed to the program in order when it is there.
+function send(deliver) {
+  if (m) deliver();
+  else waiting.push(deliver);
+}
+
+export function attach(module) {
+  m = module;
+  for (const deliver of waiting) deliver();
+  waiting = [];
+  tick();
+}
 
 function pointer(e) {
   const touch = e.pointerType === 'touch' || e.pointerType === 'pen' ? 1 : 0;
@@ -52,29 +65,28 @@ export function listen() {
     e.preventDefault();
     sound.open();
     hideTip();
-    if (!m || !e.isPrimary) return;
+    if (!e.isPrimary) return;
     if (!buttons[e.button]) return;  // back, forward and the like: nothing
     if (e.target !== board) keys.blur();  // a tap in the margin closes the keyboard
     if (pressing !== null) return;
     pressing = e.pointerId;
     try { e.target.setPointerCapture(e.pointerId); } catch (err) { /* released already */ }
-    pointer(e);
+    send(() => pointer(e));
   });
   surface.addEventListener('pointermove', (e) => {
-    if (!m) return;
-    if (e.pointerId === pressing) pointer(e);
-    else if (pressing === null && !m._aritmetica_ended()) hover(m, e);
+    if (e.pointerId === pressing) send(() => pointer(e));
+    else if (m && pressing === null && !m._aritmetica_ended()) hover(m, e);
   });
   for (const type of ['pointerup', 'pointercancel']) {
     surface.addEventListener(type, (e) => {
       if (e.pointerId !== pressing) return;
       pressing = null;
-      pointer(e);
-      keyboard(e);
+      send(() => { pointer(e); keyboard(e); });
     });
   }
-  // The side buttons of a mouse never take the browser back or forward.
-  for (const type of ['mouseup', 'mousedown', 'auxclick']) {
+  // The side buttons of a mouse never take the browser back or forward
+  // (Chromium goes on the pointer's release unless it is cancelled).
+  for (const type of ['pointerdown', 'pointerup', 'mouseup', 'mousedown', 'auxclick']) {
     window.addEventListener(type, (e) => { if (e.button > 2) e.preventDefault(); }, true);
   }
 
@@ -83,12 +95,14 @@ export function listen() {
     e.preventDefault();  // no browser shortcut: no reload, no find, no focus moving out
     sound.open();
     hideTip();
-    if (!m || m._aritmetica_ended()) return;
-    const shift = shiftState(e);
-    const keypad = e.location === 3 ? 1 : 0;
-    const whole = [...e.key].length === 1 ? key('', e.key.codePointAt(0), keypad, shift) : key(e.key, 0, keypad, shift);
-    if (whole && !e.repeat) toggleWholeScreen();
-    tick();
+    send(() => {
+      if (m._aritmetica_ended()) return;
+      const shift = shiftState(e);
+      const keypad = e.location === 3 ? 1 : 0;
+      const whole = [...e.key].length === 1 ? key('', e.key.codePointAt(0), keypad, shift) : key(e.key, 0, keypad, shift);
+      if (whole && !e.repeat) toggleWholeScreen();
+      tick();
+    });
   }, true);
 
   // On-screen keyboards deliver text, not keys, and those that compose a
@@ -96,26 +110,27 @@ export function listen() {
   // is typed, what was taken away is Backspace, each character once.
   keys.value = typed;
   keys.addEventListener('input', (e) => {
-    if (!m) return;
     const now = [...keys.value], before = [...typed];
     let same = 0, tail = 0;
     while (same < now.length && same < before.length && now[same] === before[same]) ++same;
     while (tail < now.length - same && tail < before.length - same &&
            now[now.length - 1 - tail] === before[before.length - 1 - tail]) ++tail;
-    for (let i = same; i < before.length - tail; ++i) key('Backspace', 0, 0, 0);
-    for (const ch of now.slice(same, now.length - tail)) {
-      if (ch === '\n') key('Enter', 0, 0, 0);
-      else key('', ch.codePointAt(0), 0, 0);
-    }
+    send(() => {
+      for (let i = same; i < before.length - tail; ++i) key('Backspace', 0, 0, 0);
+      for (const ch of now.slice(same, now.length - tail)) {
+        if (ch === '\n') key('Enter', 0, 0, 0);
+        else key('', ch.codePointAt(0), 0, 0);
+      }
+      tick();
+    });
     typed = keys.value;
     if (!e.isComposing && (typed.length === 0 || typed.length > 32)) keys.value = typed = ' ';
-    tick();
   });
   keys.addEventListener('compositionend', () => {
     if (keys.value.length > 32) keys.value = typed = ' ';
   });
   keys.addEventListener('keydown', (e) => {
-    if (e.key === 'Enter' && !e.isComposing) { e.preventDefault(); key('Enter', 0, 0, 0); tick(); }
+    if (e.key === 'Enter' && !e.isComposing) { e.preventDefault(); send(() => { key('Enter', 0, 0, 0); tick(); }); }
   });
 
   // Nothing scrolls, zooms, selects, opens a menu or leaves the page.

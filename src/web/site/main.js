@@ -1,8 +1,11 @@
 // Start-up: the program (compiled while it downloads), the faces and the
-// chalkboard come first (index.html asked for them before any script ran);
-// then the title is drawn, and the other pictures, the voice and the
-// service worker follow. Only a program that failed to load says so.
-import { board, loadPictures, layout, redraw } from './board.js';
+// chalkboard come first (index.html asked for them before any script ran).
+// The title, recorded at build time (window.aritmeticaTitle), is drawn as
+// soon as the chalkboard and the faces are there; the program's own picture
+// replaces it when the program is ready, and the input that came meanwhile
+// is handed to it then. The other pictures, the voice and the service
+// worker follow. Only a program that failed to load says so.
+import { board, draw, loadPictures, layout, redraw } from './board.js';
 import { attach as attachPlayback, tick, watchers } from './playback.js';
 import { attach as attachPointer } from './pointer.js';
 import { attach as attachInput, listen } from './input.js';
@@ -20,6 +23,31 @@ function failed(err) {
 const boot = window.aritmeticaBoot;
 listen();
 const chalkboard = loadPictures([[1, boot.chalkboard]]);
+const margin = (rgb) => {
+  document.documentElement.style.background = document.body.style.background =
+    '#' + rgb.toString(16).padStart(6, '0');
+};
+
+// The title before the program: drawn from the recording (measured as the
+// program measures, so the program draws exactly the same), and redrawn at
+// every resize, until the program's own picture takes over.
+let early = null;
+if (window.aritmeticaTitle) {
+  Promise.all([chalkboard, boot.faces[0]]).then(() => {  // the bold face: the title's only one
+    if (started.module) return;
+    early = window.aritmeticaTitle;
+    margin(early.margin);
+    layout(null, early);
+    draw(new Float64Array(early.picture));
+    started.early = early.picture;
+    performance.mark('aritmetica-early-title');
+  }).catch(() => {});
+  window.addEventListener('resize', () => {
+    if (started.module || !early) return;
+    layout(null, early);
+    redraw();
+  });
+}
 const program = createAritmetica({
   instantiateWasm(imports, receive) {
     boot.wasm.then((compiled) => WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled)))
@@ -29,8 +57,7 @@ const program = createAritmetica({
 });
 started.title = Promise.all([program, chalkboard, ...boot.faces]).then(([m]) => {
   started.module = m;
-  const margin = '#' + m._aritmetica_margin().toString(16).padStart(6, '0');
-  document.documentElement.style.background = document.body.style.background = margin;
+  margin(m._aritmetica_margin());
   attachPlayback(m);
   attachPointer(m);
   if (query.get('voice') === 'off') m._aritmetica_voice(0, 0);
@@ -74,5 +101,6 @@ function watchEnd(m) {
   watchers.picture.push(check);
 }
 
-if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
+// The single-file edition has nothing to keep: it is all in the page.
+if ('serviceWorker' in navigator && location.protocol.startsWith('http') && !window.aritmeticaFiles)
   navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -1,0 +1,41 @@
+// caption-lines: every screen's lines of text as the desktop lays them out
+// when the screen is shown, one screen a line: "N [lines]" (see lines.h).
+// The page's test compares its own with these, in every browser engine.
+#include <iostream>
+
+#include "draw/face_measure.h"
+#include "lines.h"
+#include "session/session.h"
+#include "shell/program.h"
+
+namespace {
+
+class Still : public session::Machine {
+ public:
+  void reseed() override {}
+  double next() override { return 0.5; }
+  void log(std::string_view message) override { std::cerr << "caption-lines: " << message << '\n'; }
+};
+
+}  // namespace
+
+int main() {
+  Still machine;
+  const draw::FaceMeasure measure;
+  session::Session session(machine, &measure);
+  session.start(0);
+  for (int n = 1; n <= shell::kScreenCount; ++n) {
+    if (!shell::Program::defined(n)) continue;
+    session.showOnly(n, session.idleAt());
+    const session::Picture* last = nullptr;
+    const std::vector<session::Step> steps = session.takeAll();
+    for (const session::Step& step : steps)
+      if (const auto* p = std::get_if<session::Picture>(&step)) last = p;
+    if (!last || last->screen != n) {
+      std::cerr << "caption-lines: Form" << n << " was not shown\n";
+      return 1;
+    }
+    std::cout << n << ' ' << scenarios::textLines(last->drawing) << '\n';
+  }
+  return 0;
+}
