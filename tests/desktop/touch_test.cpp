@@ -1,7 +1,8 @@
 // The real desktop with a finger, on an offscreen monitor of 1920 x 1080 in
 // the whole-screen mode: a tap is a click where the child sees the control,
 // a tap in the margin reaches no screen, the next screen opens in the mode,
-// and a bead dragged with a finger lands on its spike. Touch reaches the
+// a bead dragged with a finger lands on its spike, and a finger held still
+// is the right button. Touch reaches the
 // screens as the mouse events Qt makes of it.
 #include <gtest/gtest.h>
 
@@ -50,6 +51,12 @@ struct Touch : ::testing::Test {
     QCoreApplication::processEvents();
   }
   int active() { return desktop.program().active()->number(); }
+  // The window position of a control's centre on the screen in front.
+  QPoint centre(const char* name) {
+    const shell::Control* c = desktop.program().active()->find(name);
+    return at(int(c->centreX() / 15), int((c->top + c->height / 2) / 15));
+  }
+  bool visible(const char* name) { return desktop.program().active()->find(name)->visible; }
 };
 
 TEST_F(Touch, TapsReachTheScreensAtTheScaledPositionsAndNotInTheMargin) {
@@ -81,6 +88,25 @@ TEST_F(Touch, AFingerDragsABeadOntoTheSpike) {
   EXPECT_GT(slot.red(), 200);
   EXPECT_GT(slot.blue(), 200);
   EXPECT_EQ(image.pixel(136, 152), qRgb(0, 128, 128));  // bead 1 left its home
+}
+
+TEST_F(Touch, AFingerHeldStillTakesAUnitAway) {
+  tap(at(396, 236));           // ARITMETICA
+  tap(at(200, 248));           // OPERAZIONI VARIE ENTRO IL 9
+  tap(at(100, 145));           // Dal numero in lettere e in cifre alle unità
+  ASSERT_EQ(active(), 4);
+  tap(centre("Label2"));       // the chalk: a question
+  const QPoint units = at(10000 / 15, 3000 / 15);
+  tap(units);
+  tap(units);
+  ASSERT_TRUE(visible("Shape2"));
+  QWindow* w = front()->windowHandle();
+  QTest::touchEvent(w, finger()).press(0, units, w);
+  QTest::qWait(900);           // held still, past the half second
+  QTest::touchEvent(w, finger()).release(0, units, w);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(visible("Shape2"));
+  EXPECT_TRUE(visible("Shape1"));
 }
 
 }  // namespace
