@@ -23,7 +23,7 @@ void Machine::log(std::string_view message) {
   std::fprintf(stderr, "aritmetica: %.*s\n", int(message.size()), message.data());
 }
 
-Desktop::Desktop() : session_(machine_, &measure_) {
+Desktop::Desktop(session::Machine* machine) : session_(machine ? *machine : machine_, &measure_) {
   clock_.start();
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);

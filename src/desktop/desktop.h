@@ -35,7 +35,9 @@ class Machine : public session::Machine {
 
 class Desktop {
  public:
-  Desktop();
+  // With no machine, the desktop's own: draws from the time of day, faults
+  // on standard error.
+  explicit Desktop(session::Machine* machine = nullptr);
   ~Desktop();
 
   void start();

@@ -2,7 +2,8 @@
 // the whole-screen mode: a tap is a click where the child sees the control,
 // a tap in the margin reaches no screen, the next screen opens in the mode,
 // a bead dragged with a finger lands on its spike, and a finger held still
-// is the right button. Touch reaches the
+// is the right button. And a handler that fails is reported once while the
+// program goes on. Touch reaches the
 // screens as the mouse events Qt makes of it.
 #include <gtest/gtest.h>
 
@@ -24,8 +25,22 @@ QPointingDevice* finger() {
   return device;
 }
 
+// The draws: always 0.3, or a failure (a handler with a fault); faults kept.
+class Draws : public session::Machine {
+ public:
+  void reseed() override {}
+  double next() override {
+    if (fail) throw std::runtime_error("no draws");
+    return 0.3;
+  }
+  void log(std::string_view message) override { logged.emplace_back(message); }
+  bool fail = false;
+  std::vector<std::string> logged;
+};
+
 struct Touch : ::testing::Test {
-  desktop::Desktop desktop;
+  Draws draws;
+  desktop::Desktop desktop{&draws};
 
   void SetUp() override {
     desktop.setWholeScreen(true);
@@ -88,6 +103,19 @@ TEST_F(Touch, AFingerDragsABeadOntoTheSpike) {
   EXPECT_GT(slot.red(), 200);
   EXPECT_GT(slot.blue(), 200);
   EXPECT_EQ(image.pixel(136, 152), qRgb(0, 128, 128));  // bead 1 left its home
+}
+
+TEST_F(Touch, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
+  tap(at(396, 236));           // ARITMETICA
+  tap(at(200, 248));           // OPERAZIONI VARIE ENTRO IL 9
+  tap(at(430, 161));           // Trova il numero successivo
+  ASSERT_EQ(active(), 14);
+  draws.fail = true;
+  tap(centre("Label9"));       // the chalk: its question cannot be drawn
+  ASSERT_EQ(draws.logged.size(), 1u);
+  EXPECT_NE(draws.logged[0].find("no draws"), std::string::npos);
+  tap(centre("Label15"));      // and the way back still works
+  EXPECT_EQ(active(), 2);
 }
 
 TEST_F(Touch, AFingerHeldStillTakesAUnitAway) {
