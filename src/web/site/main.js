@@ -1,5 +1,6 @@
-// Start-up: the program (compiled while it downloads), the faces and the
-// chalkboard come first (index.html asked for them before any script ran).
+// Start-up: the chalkboard and the bold face come first, then the program
+// (compiled while it downloads) and the other face (index.html asked for
+// them before any script ran).
 // The title, recorded at build time (window.aritmeticaTitle), is drawn as
 // soon as the chalkboard and the faces are there; the program's own picture
 // replaces it when the program is ready, and the input that came meanwhile
@@ -101,6 +102,7 @@ function watchEnd(m) {
   watchers.picture.push(check);
 }
 
-// The single-file edition has nothing to keep: it is all in the page.
+// The service worker, which fetches every file to keep, once the start-up
+// is over; the single-file edition has nothing to keep: it is all in the page.
 if ('serviceWorker' in navigator && location.protocol.startsWith('http') && !window.aritmeticaFiles)
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+  started.ready.then(() => navigator.serviceWorker.register('sw.js')).catch(() => {});
