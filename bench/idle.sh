@@ -15,7 +15,8 @@ click "$(window "Aritmetica cl. I$")" 5947 3547
 click "$(window "Menu principale")" 3060 3727
 click "$(window "Menu operazioni entro 10")" 7040 2460
 click "$(window "Numero seguente entro 10")" 967 8167
-xdotool mousemove 0 0; sleep 1
+# The instruction said at the opening has ended by then.
+xdotool mousemove 0 0; sleep 4
 
 # CPU ticks (utime + stime) and context switches of every thread.
 ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
