@@ -261,9 +261,17 @@ TEST_F(SessionTest, InstructionsAndNumberWordsAreSaidAndNothingElse) {
   EXPECT_EQ(said(), std::vector<std::string>{"SEI"});
   click(14, session.program().form(14)("Label15"));  // back to the menu: the phrase stops
   EXPECT_EQ(said(), std::vector<std::string>{"(hush)"});
-  session.setVoice(false, 0);
+  // F2, the program's own key: the voice off (the phrase said stops), and on
   session.showOnly(14, 0);
+  said();
+  EXPECT_FALSE(session.key({KeyName::Voice}, 0, 0));  // no screen gets it
+  EXPECT_EQ(said(), std::vector<std::string>{"(hush)"});
+  session.showOnly(14, 0);
+  click(14, session.program().form(14)("Label1"));
   EXPECT_EQ(said(), std::vector<std::string>{});
+  session.key({KeyName::Voice}, 0, 0);
+  click(14, session.program().form(14)("Label1"));
+  EXPECT_EQ(said(), std::vector<std::string>{"TROVA IL NUMERO CHE SEGUE"});
 }
 
 }  // namespace
