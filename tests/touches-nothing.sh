@@ -55,6 +55,10 @@ findings=$(awk '
   /clone3?\(/ && !/CLONE_THREAD/ { print "process started: " $0; next }
   /(open|openat|openat2)\(/ && /O_WRONLY|O_RDWR|O_CREAT|O_TRUNC/ && !/"\/dev\/null"/ { print "opened for writing: " $0; next }
   /(creat|mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|link|symlink|truncate)\(/ { print "changed a file: " $0; next }
+  # the media library listens for devices plugged in (a kernel socket that
+  # reaches nothing)
+  /socket\(/ && /AF_NETLINK/ && /NETLINK_KOBJECT_UEVENT/ { uevent[$1 ":" $NF] = 1; next }
+  /bind\(/ && /AF_NETLINK/ { fd = $2; sub(/^bind\(/, "", fd); sub(/,.*/, "", fd); if (($1 ":" fd) in uevent) next }
   /socket\(/ && !/AF_UNIX|AF_LOCAL/ { print "socket: " $0; next }
   /connect\(/ && !/X11-unix|pulse/ { print "connected to: " $0; next }
   /bind\(/ { print "bound: " $0; next }

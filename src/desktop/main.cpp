@@ -25,6 +25,11 @@ int main(int argc, char** argv) {
   // process with it) just to hear about a sound server appearing later.
   if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+  // With no sound server to reach, the media library would try a JACK
+  // server next, whose library leaves its files in /dev/shm: the sound
+  // goes to the sound server or to the sound card, never through JACK.
+  const QByteArray ranks = qgetenv("GST_PLUGIN_FEATURE_RANK");
+  qputenv("GST_PLUGIN_FEATURE_RANK", (ranks.isEmpty() ? "" : ranks + ",") + "jackaudiosink:NONE,jackaudiosrc:NONE");
   QApplication app(argc, argv);
   QApplication::setWindowIcon(QIcon(":/pictures/icon_64.png"));
   QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
