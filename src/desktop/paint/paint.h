@@ -32,7 +32,7 @@ QSize clientSize(const shell::Screen& screen);
 QRectF pixels(const shell::Control& c);
 
 QColor rgb(draw::Rgb c);
-// The face of a spec: one of the Liberation files, loaded on first use.
+// The Qt font of a drawing font: one of the Liberation files, loaded on first use.
 QFont font(const draw::FontSpec& f);
 QFont font(const shell::Font& f);
 
