@@ -83,6 +83,7 @@ import sys
 import tempfile
 import threading
 import time
+import unittest
 import warnings
 
 SKIP = 77
@@ -522,3 +523,20 @@ class Firefox(Engine):
 def Browser(width=792, height=573, engine='chromium'):
     """A fresh browser of the engine with a page of width x height CSS pixels."""
     return {'chromium': Chromium, 'firefox': Firefox, 'webkit': WebKit}[engine](width, height)
+
+
+class PageCase(unittest.TestCase):
+    """A test case with one browser of `engine` for the whole class, its
+    window `size` in CSS pixels, and the `page` (a site folder or a single
+    HTML file) ready to open at cls.target.url."""
+    engine, page, size = 'chromium', 'build-web/test-site', (792, 573)
+
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(*cls.size, engine=cls.engine)
+        cls.target = Target(cls.page, catch_console=cls.browser.catch_console)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+        cls.target.close()

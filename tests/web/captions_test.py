@@ -13,7 +13,7 @@ import subprocess
 import sys
 import unittest
 
-from browser import Browser, Target, arguments, skip_unless_ready
+from browser import PageCase, arguments, skip_unless_ready
 
 ENGINE, PAGE, REST = arguments(sys.argv)
 CAPTION_LINES = REST[0] if REST else 'build/caption-lines'
@@ -29,17 +29,13 @@ def desktop_lines():
     return {int(n): json.loads(lines) for n, lines in (row.split(' ', 1) for row in out.splitlines())}
 
 
-class SameWords(unittest.TestCase):
+class SameWords(PageCase):
+    engine, page = ENGINE, PAGE
+
     @classmethod
     def setUpClass(cls):
         cls.desktop = desktop_lines()
-        cls.browser = Browser(engine=ENGINE)
-        cls.target = Target(PAGE, catch_console=cls.browser.catch_console)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-        cls.target.close()
+        super().setUpClass()
 
     def test_every_screen_lays_out_the_desktops_lines_and_draws_them_as_wide(self):
         b = self.browser

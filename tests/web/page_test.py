@@ -17,7 +17,7 @@ import sys
 import tempfile
 import unittest
 
-from browser import Browser, Target, arguments, skip_unless_ready
+from browser import PageCase, arguments, skip_unless_ready
 
 ENGINE, PAGE, _ = arguments(sys.argv)
 
@@ -32,16 +32,8 @@ def png_size(path):
     return struct.unpack('>II', head[16:24])
 
 
-class Page(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.browser = Browser(engine=ENGINE)
-        cls.target = Target(PAGE, catch_console=cls.browser.catch_console)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-        cls.target.close()
+class Page(PageCase):
+    engine, page = ENGINE, PAGE
 
     def setUp(self):
         self.b = self.browser

@@ -15,7 +15,7 @@ import sys
 import tempfile
 import unittest
 
-from browser import Browser, Target, arguments, skip_unless_ready
+from browser import PageCase, arguments, skip_unless_ready
 
 ENGINE, PAGE, REST = arguments(sys.argv)
 RUNNER = REST[0] if REST else 'build/run-scenarios'
@@ -67,19 +67,15 @@ def differing(a_path, b_path, fuzz=0.10 * 255):
     return int(off.sum())
 
 
-class SamePictures(unittest.TestCase):
+class SamePictures(PageCase):
+    engine, page, size = ENGINE, PAGE, (792, 600)
+
     @classmethod
     def setUpClass(cls):
         os.makedirs(OUT, exist_ok=True)
         native = subprocess.run([RUNNER, '--out', OUT, SCENARIOS], capture_output=True, text=True)
         assert native.returncode == 0, native.stdout + native.stderr
-        cls.browser = Browser(792, 600, engine=ENGINE)
-        cls.target = Target(PAGE, catch_console=cls.browser.catch_console)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-        cls.target.close()
+        super().setUpClass()
 
     def test_every_state_agrees_with_the_desktop_painter(self):
         b = self.browser
