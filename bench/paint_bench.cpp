@@ -81,7 +81,7 @@ void abacusLaying(benchmark::State& state) {
   draw::FaceMeasure measure;
   size_t steps = 0;
   for (auto _ : state) {
-    session::Session s(machine, &measure);
+    session::Session s(machine, measure);
     s.start(0);
     s.showOnly(26, 0);
     const shell::Control& chalk = s.program().form(26)("Label17");

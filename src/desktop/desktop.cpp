@@ -23,7 +23,7 @@ void Machine::log(std::string_view message) {
   std::fprintf(stderr, "aritmetica: %.*s\n", int(message.size()), message.data());
 }
 
-Desktop::Desktop(session::Machine* machine) : session_(machine ? *machine : machine_, &measure_) {
+Desktop::Desktop(session::Machine* machine) : session_(machine ? *machine : machine_, measure_) {
   clock_.start();
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
@@ -60,19 +60,22 @@ void Desktop::close(int screen) {
 void Desktop::play() {
   if (quitting_) return;
   const double t = now();
-  const session::Session::Due due = session_.advance(t);
-  for (const session::Step& step : due.sounds) {
-    if (std::holds_alternative<session::Chime>(step))
-      sound_.chime();
-    else if (const auto* say = std::get_if<session::Say>(&step))
-      sound_.say(say->text);
-    else
-      sound_.hush();
+  if (const session::Frame* frame = session_.advance(t)) {
+    for (const session::Sound& sound : frame->sounds) {
+      if (std::holds_alternative<session::Chime>(sound))
+        sound_.chime();
+      else if (const auto* say = std::get_if<session::Say>(&sound))
+        sound_.say(say->key);
+      else
+        sound_.hush();
+    }
+    if (frame->picture != painted_) {
+      painted_ = frame->picture;
+      sync(*frame);
+      if (quitting_) return;
+      for (auto& [n, w] : windows_) w->update();
+    }
   }
-  sync();
-  if (quitting_) return;
-  if (due.pictureChanged)
-    for (auto& [n, w] : windows_) w->update();
   const double wake = session_.wakeAt();
   if (std::isinf(wake)) {
     timer_.stop();
@@ -82,10 +85,10 @@ void Desktop::play() {
   timer_.start(int(std::ceil(std::max(wake - t, kFrameMs))));
 }
 
-void Desktop::sync() {
-  if (quitting_) return;
-  const shell::Program& program = session_.program();
-  if (program.ended()) {
+// The windows in line with the frame: made for screens just loaded, closed
+// for screens gone, the active one in front, the pointer of what is under it.
+void Desktop::sync(const session::Frame& frame) {
+  if (frame.ended) {
     quitting_ = true;
     timer_.stop();
     for (auto& [n, w] : windows_) {
@@ -96,46 +99,38 @@ void Desktop::sync() {
     QCoreApplication::quit();
     return;
   }
-  const auto loaded = program.loaded();
   QScreen* const monitor = this->monitor();
   // Windows of screens just loaded, back to front so that the active screen
   // ends on top; made before the old ones go, so that nothing flashes in
   // between.
-  bool changed = false;
-  for (auto s = loaded.rbegin(); s != loaded.rend(); ++s) {
-    const int n = (*s)->number();
-    if (windows_.count(n)) continue;
-    auto* w = new ScreenWindow(*this, n);
+  for (auto s = frame.windows.rbegin(); s != frame.windows.rend(); ++s) {
+    if (auto it = windows_.find(s->screen); it != windows_.end()) {
+      it->second->setWindowTitle(QString::fromStdString(s->caption));
+      continue;
+    }
+    auto* w = new ScreenWindow(*this, *s);
     w->place(wholeScreen_, monitor);
-    windows_[n] = w;
+    windows_[s->screen] = w;
     w->show();
-    changed = true;
   }
   // Windows whose screen is gone; deleted later, as one of them may be the
   // window whose event is being handled right now.
   for (auto it = windows_.begin(); it != windows_.end();) {
-    const bool stillLoaded = std::any_of(loaded.begin(), loaded.end(),
-                                         [&](auto* s) { return s->number() == it->first; });
-    if (stillLoaded) {
+    if (frame.window(it->first)) {
       ++it;
       continue;
     }
     it->second->hide();
     it->second->deleteLater();
     it = windows_.erase(it);
-    changed = true;
   }
-  const shell::Screen* active = program.active();
-  const int activeNumber = active ? active->number() : 0;
+  const int activeNumber = frame.active() ? frame.active()->screen : 0;
   if (activeNumber != active_ && windows_.count(activeNumber)) {
     ScreenWindow* w = windows_[activeNumber];
     w->raise();
     w->activateWindow();
-    changed = true;
   }
   active_ = activeNumber;
-  if (changed)
-    for (auto& [n, w] : windows_) w->update();
   for (auto& [n, w] : windows_) w->updatePointer(w->mapFromGlobal(QCursor::pos()));
 }
 

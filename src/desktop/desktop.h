@@ -47,9 +47,9 @@ class Desktop {
   void toggleWholeScreen() { setWholeScreen(!wholeScreen_); }
   void setVoice(bool on) { session_.setVoice(on, now()); }
 
-  shell::Program& program() { return session_.program(); }
+  // The frame shown: what every window paints and points at.
+  const session::Frame& frame() const { return session_.frame(); }
   session::Session& session() { return session_; }
-  const draw::Measure& measure() const { return measure_; }
 
   // Input from a window. The sound opens with the child's first input, long
   // before an answer can chime, so that the title window opens without it.
@@ -62,7 +62,7 @@ class Desktop {
   // Plays what is due, brings the windows in line, and sets the timer for
   // what comes next.
   void play();
-  void sync();
+  void sync(const session::Frame& frame);
   // The monitor of the active window, where new windows open.
   QScreen* monitor() const;
 
@@ -74,6 +74,7 @@ class Desktop {
   QTimer timer_;
   std::map<int, ScreenWindow*> windows_;
   int active_ = 0;
+  unsigned long painted_ = 0;  // the frame's picture the windows show
   bool quitting_ = false;
   bool started_ = false;
   bool wholeScreen_ = false;

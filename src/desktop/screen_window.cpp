@@ -13,7 +13,7 @@
 
 #include "desktop.h"
 #include "keys.h"
-#include "draw/record.h"
+#include "shell/units.h"
 #include "paint/paint.h"
 
 namespace desktop {
@@ -52,14 +52,14 @@ QCursor pointerCursor(shell::Pointer p, double factor) {
 
 }  // namespace
 
-ScreenWindow::ScreenWindow(Desktop& desktop, int screen)
+ScreenWindow::ScreenWindow(Desktop& desktop, const session::Window& window)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       desktop_(desktop),
-      screen_(screen) {
-  const shell::Screen& s = desktop_.program().form(screen);
-  setWindowTitle(QString::fromStdString(s.caption()));
-  setFixedSize(paint::clientSize(s));
+      screen_(window.screen),
+      board_(int(window.client.w), int(window.client.h)) {
+  setWindowTitle(QString::fromStdString(window.caption));
+  setFixedSize(board_);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -77,7 +77,7 @@ void ScreenWindow::place(bool wholeScreen, QScreen* monitor) {
     return;
   }
   setWindowState(windowState() & ~Qt::WindowFullScreen);
-  setFixedSize(paint::clientSize(desktop_.program().form(screen_)));
+  setFixedSize(board_);
   if (monitor) {
     const QRect area = monitor->availableGeometry();
     move(area.left() + std::max(0, (area.width() - width()) / 2),
@@ -86,25 +86,24 @@ void ScreenWindow::place(bool wholeScreen, QScreen* monitor) {
 }
 
 Placement ScreenWindow::placement() const {
-  return Placement::fit(paint::clientSize(desktop_.program().form(screen_)), size());
+  return Placement::fit(board_, size());
 }
 
 void ScreenWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const session::Picture& shown = desktop_.session().shown();
-  if (shown.screen == screen_) {
-    placement().paint(p, size(), shown.drawing);
-    return;
-  }
-  const shell::Screen& s = desktop_.program().form(screen_);
-  if (s.loaded()) placement().paint(p, size(), draw::record(desktop_.program(), s, desktop_.measure()));
+  if (const session::Window* w = desktop_.frame().window(screen_)) placement().paint(p, size(), w->drawing);
+}
+
+const session::HoverArea* ScreenWindow::hoverAt(QPointF position) const {
+  const session::Window* w = desktop_.frame().window(screen_);
+  const auto at = placement().twipsOnBoard(position);
+  return w && at ? w->hoverAt(at->x() / shell::kTwipsPerPixel, at->y() / shell::kTwipsPerPixel) : nullptr;
 }
 
 void ScreenWindow::updatePointer(QPointF position) {
   const Placement placed = placement();
-  const auto at = placed.twipsOnBoard(position);
-  const shell::Pointer p =
-      at ? desktop_.session().hover(screen_, at->x(), at->y()).pointer : shell::Pointer::Arrow;
+  const session::HoverArea* hover = hoverAt(position);
+  const shell::Pointer p = hover ? hover->pointer : shell::Pointer::Arrow;
   if (p == shell::Pointer::Arrow)
     unsetCursor();
   else
@@ -165,13 +164,11 @@ bool ScreenWindow::event(QEvent* e) {
   }
   if (e->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(e);
-    const Placement placed = placement();
-    const auto at = placed.twipsOnBoard(help->pos());
-    const auto hover = at ? desktop_.session().hover(screen_, at->x(), at->y()) : session::Session::Hover{};
-    if (!hover.toolTip.empty()) {
-      const draw::Rect& r = hover.area;
-      QToolTip::showText(help->globalPos(), QString::fromStdString(hover.toolTip), this,
-                         placed.toWindow(QRectF(r.x, r.y, r.w, r.h)).toAlignedRect());
+    const session::HoverArea* hover = hoverAt(help->pos());
+    if (hover && !hover->toolTip.empty()) {
+      const draw::Rect& r = hover->area;
+      QToolTip::showText(help->globalPos(), QString::fromStdString(hover->toolTip), this,
+                         placement().toWindow(QRectF(r.x, r.y, r.w, r.h)).toAlignedRect());
     } else {
       QToolTip::hideText();
       e->ignore();

@@ -1,14 +1,14 @@
-// The window of one loaded screen: paints the board and hands the mouse,
-// touch and the keyboard to the session, nothing more. The screen the
-// session shows is painted from its latest picture due (so an animation
-// plays, and a resize during it repaints the same moment); a screen behind
-// it is painted from the model. Which screens have windows, and when they
-// go, is the Desktop's business. In the whole-screen mode the window fills a
+// The window of one loaded screen: paints its board from the frame shown
+// (so an animation plays, and a resize during it repaints the same moment),
+// shows the pointer and tooltip the frame gives under the mouse, and hands
+// the mouse, touch and the keyboard to the session, nothing more. Which
+// screens have windows, and when they go, is the Desktop's business. In the whole-screen mode the window fills a
 // monitor and the board is scaled into it (see placement.h).
 #pragma once
 #include <QWidget>
 
 #include "placement.h"
+#include "session/frame.h"
 
 class QScreen;
 class QMouseEvent;
@@ -19,7 +19,7 @@ class Desktop;
 
 class ScreenWindow : public QWidget {
  public:
-  ScreenWindow(Desktop& desktop, int screen);
+  ScreenWindow(Desktop& desktop, const session::Window& window);
   int number() const { return screen_; }
   // The pointer of the control under the mouse, or the arrow; the position
   // is the window's.
@@ -42,9 +42,11 @@ class ScreenWindow : public QWidget {
 
  private:
   void pointer(QMouseEvent* e, int kind);
+  const session::HoverArea* hoverAt(QPointF position) const;
 
   Desktop& desktop_;
   int screen_;
+  QSize board_;  // the screen's client size, logical pixels
 };
 
 }  // namespace desktop

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <cstdio>
@@ -51,21 +50,9 @@ void Sound::chime() {
   if (chime_) chime_();
 }
 
-void Sound::say(const std::string& phrase) {
+void Sound::say(const std::string& key) {
   open();
-  if (!say_) return;
-  if (!clips_) {
-    clips_.emplace();
-    QFile catalogue(voice_ + "/phrases.txt");
-    if (catalogue.open(QIODevice::ReadOnly | QIODevice::Text)) {
-      while (!catalogue.atEnd()) {
-        const QString line = QString::fromUtf8(catalogue.readLine()).trimmed();
-        const qsizetype tab = line.indexOf('\t');
-        if (tab > 0) (*clips_)[line.mid(tab + 1).trimmed().toStdString()] = line.left(tab).toStdString() + ".mp3";
-      }
-    }
-  }
-  if (const auto it = clips_->find(phrase); it != clips_->end()) say_(it->second.c_str());
+  if (say_) say_((key + ".mp3").c_str());
 }
 
 void Sound::hush() {

@@ -7,8 +7,6 @@
 // program ends there and then (see the destructor).
 #pragma once
 #include <QString>
-#include <map>
-#include <optional>
 #include <string>
 
 #include "sound/sound_module.h"
@@ -26,16 +24,14 @@ class Sound {
   void open();
 
   void chime();
-  // Stops the phrase being said, then says the phrase (its clip, found in
-  // the voice folder's catalogue, phrases.txt; a phrase without one is not
-  // said).
-  void say(const std::string& phrase);
+  // Stops the phrase being said, then says the phrase whose clip is
+  // KEY.mp3 in the voice folder.
+  void say(const std::string& key);
   void hush();
 
  private:
   bool opened_ = false;
   QString voice_;                             // the voice folder
-  std::optional<std::map<std::string, std::string>> clips_;  // phrase -> clip, read at the first phrase
   AritmeticaSoundChime chime_ = nullptr;
   AritmeticaSoundSay say_ = nullptr;
   AritmeticaSoundHush hush_ = nullptr;

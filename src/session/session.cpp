@@ -4,6 +4,7 @@
 #include <cmath>
 #include <exception>
 
+#include "catalogue.h"
 #include "draw/record.h"
 
 namespace session {
@@ -16,7 +17,7 @@ constexpr double kOffBoard = -1e6;
 
 }  // namespace
 
-Session::Session(Machine& machine, const draw::Measure* measure)
+Session::Session(Machine& machine, const draw::Measure& measure)
     : machine_(machine), measure_(measure), program_(std::make_unique<shell::Program>(static_cast<shell::Platform&>(*this))) {
   program_->observe(this);
 }
@@ -237,19 +238,36 @@ void Session::append(Step step) {
   timeline_.push_back({at, std::move(step)});
 }
 
-Picture Session::capture() const {
-  Picture picture;
-  const shell::Screen* s = program_->ended() ? nullptr : program_->active();
-  if (!s) {
-    picture.client = shown_.client.w > 0 ? shown_.client : draw::Rect{0, 0, 792, 573};
-    if (measure_) picture.drawing = draw::emptyBoard(picture.client);
-    return picture;
+// The frame of this moment: every loaded screen's drawing and what its
+// controls show under the pointer, and the focused box of the active one.
+Frame Session::capture() const {
+  Frame frame;
+  frame.board = shown_.board;
+  if (program_->ended()) {
+    frame.ended = true;
+    frame.emptyBoard = draw::emptyBoard(frame.board);
+    return frame;
   }
-  picture.screen = s->number();
-  picture.caption = s->caption();
-  picture.client = draw::clientRect(*s);
-  if (measure_) picture.drawing = draw::record(*program_, *s, *measure_);
-  return picture;
+  for (const shell::Screen* s : program_->loaded()) {
+    Window w;
+    w.screen = s->number();
+    w.caption = s->caption();
+    w.client = draw::clientRect(*s);
+    w.drawing = draw::record(*program_, *s, measure_);
+    for (const shell::Control* c : s->mouseTargets()) {
+      const shell::Pointer pointer = voice_ && phraseOf(*s, *c) ? shell::Pointer::Hand : c->pointer;
+      w.hover.push_back({draw::pixels(*c), pointer, c->toolTip});
+    }
+    frame.windows.push_back(std::move(w));
+  }
+  if (const shell::Screen* s = program_->active()) {
+    frame.board = draw::clientRect(*s);
+    if (const shell::Control* c = s->focus()) {
+      frame.focusedBox = draw::pixels(*c);
+      frame.keyboard = c->takesWords ? Keyboard::Letters : Keyboard::Digits;
+    }
+  }
+  return frame;
 }
 
 void Session::beep() { append(Chime{}); }
@@ -265,22 +283,26 @@ void Session::shown(shell::Screen& screen) {
   if (const shell::Control* c = instruction(screen)) {
     const std::string text = fold(c->caption);
     if (text.empty()) return;
-    append(Say{text});
-    speaking_ = screen.number();
+    say(text, screen);
   }
 }
 
 void Session::clicked(shell::Screen& screen, shell::Control& control) {
   if (!voice_) return;
-  if (auto text = phraseOf(screen, control)) {
-    append(Say{*text});
-    speaking_ = screen.number();
-  }
+  if (auto text = phraseOf(screen, control)) say(*text, screen);
+}
+
+// A phrase with no clip in the catalogue is not said.
+void Session::say(const std::string& text, const shell::Screen& screen) {
+  const auto key = clipOf(text);
+  if (!key) return;
+  append(Say{std::string(*key), text});
+  speaking_ = screen.number();
 }
 
 // --- playback --------------------------------------------------------------
 
-Session::Due Session::advance(double now) {
+const Frame* Session::advance(double now) {
   if (touch_ && !touch_->longPress && now >= touch_->at + kLongPressMs) {
     touch_->longPress = true;
     PointerInput right = touch_->press;
@@ -303,21 +325,28 @@ Session::Due Session::advance(double now) {
     run(h, now);
   }
   ranAt_.reset();
-  Due due;
-  std::optional<Picture> latest;
+  std::optional<Frame> latest;
+  std::vector<Sound> sounds;
   while (!timeline_.empty() && timeline_.front().at <= now) {
     Step& step = timeline_.front().step;
-    if (auto* picture = std::get_if<Picture>(&step))
-      latest = std::move(*picture);
-    else if (!std::holds_alternative<Pause>(step))
-      due.sounds.push_back(std::move(step));
+    if (auto* frame = std::get_if<Frame>(&step))
+      latest = std::move(*frame);
+    else if (auto* chime = std::get_if<Chime>(&step))
+      sounds.push_back(*chime);
+    else if (auto* say = std::get_if<Say>(&step))
+      sounds.push_back(std::move(*say));
+    else if (auto* hush = std::get_if<Hush>(&step))
+      sounds.push_back(*hush);
     timeline_.pop_front();
   }
+  if (!latest && sounds.empty()) return nullptr;
   if (latest) {
+    const unsigned long picture = shown_.picture + 1;
     shown_ = std::move(*latest);
-    due.pictureChanged = true;
+    shown_.picture = picture;
   }
-  return due;
+  shown_.sounds = std::move(sounds);
+  return &shown_;
 }
 
 double Session::wakeAt() const {
@@ -336,37 +365,11 @@ std::vector<Step> Session::takeAll() {
   }
   std::vector<Step> steps;
   for (Timed& t : timeline_) {
-    if (auto* picture = std::get_if<Picture>(&t.step)) shown_ = *picture;
+    if (auto* frame = std::get_if<Frame>(&t.step)) shown_ = *frame;
     steps.push_back(std::move(t.step));
   }
   timeline_.clear();
   return steps;
-}
-
-// --- pointer, tooltip, keyboard ------------------------------------------
-
-Session::Hover Session::hover(int screen, double x, double y) const {
-  Hover h;
-  shell::Screen* s = screenFor(screen);
-  const shell::Control* c = s ? s->hit(x, y) : nullptr;
-  if (!c) return h;
-  h.pointer = voice_ && phraseOf(*s, *c) ? shell::Pointer::Hand : c->pointer;
-  h.toolTip = c->toolTip;
-  h.area = draw::pixels(*c);
-  return h;
-}
-
-bool Session::onFocusedBox(double x, double y) const {
-  shell::Screen* s = screenFor(0);
-  const shell::Control* c = s ? s->hit(x, y) : nullptr;
-  return c && c == s->focus();
-}
-
-Session::Keyboard Session::keyboard() const {
-  const shell::Screen* s = screenFor(0);
-  const shell::Control* c = s ? s->focus() : nullptr;
-  if (!c) return Keyboard::None;
-  return c->takesWords ? Keyboard::Letters : Keyboard::Digits;
 }
 
 }  // namespace session

@@ -22,30 +22,18 @@
 #include <vector>
 
 #include "draw/drawing.h"
+#include "frame.h"
 #include "keys.h"
 #include "shell/program.h"
 #include "speech.h"
 
 namespace session {
 
-// The board as it stands at one moment: the screen shown (0 once the
-// program has ended: the empty chalkboard), its title and client area in
-// logical pixels, and its drawing (empty where no measure was given).
-struct Picture {
-  int screen = 0;
-  std::string caption;
-  draw::Rect client;
-  draw::Drawing drawing;
-};
-struct Chime {};
-struct Say {
-  std::string text;  // the phrase, as the catalogue of the voice holds it
-};
-struct Hush {};  // the phrase still being said stops
 struct Pause {
   int milliseconds = 0;
 };
-using Step = std::variant<Picture, Chime, Say, Hush, Pause>;
+// The timeline: frames, the sounds they start, and pauses.
+using Step = std::variant<Frame, Chime, Say, Hush, Pause>;
 
 // What the session needs from the machine: the generator of the draws,
 // reseeded from the time of day, and somewhere to report a fault.
@@ -72,9 +60,8 @@ struct PointerInput {
 
 class Session : private shell::Platform, private shell::Program::Observer {
  public:
-  // Without a measure no drawing is recorded (the scenario runner counts
-  // steps and never looks at pictures).
-  Session(Machine& machine, const draw::Measure* measure);
+  // Text is measured by `measure` (the faces' own tables in every edition).
+  Session(Machine& machine, const draw::Measure& measure);
   ~Session() override;
 
   shell::Program& program() { return *program_; }
@@ -92,15 +79,12 @@ class Session : private shell::Platform, private shell::Program::Observer {
   void showOnly(int screen, double now);
 
   // --- playback --------------------------------------------------------
-  struct Due {
-    std::vector<Step> sounds;   // Chime, Say and Hush to start now, in order
-    bool pictureChanged = false;
-  };
   // Brings the session to `now`: hands on held input whose turn has come,
-  // acts on a long press, and returns what is due.
-  Due advance(double now);
-  // The picture last due: what the board shows, and what a resize repaints.
-  const Picture& shown() const { return shown_; }
+  // acts on a long press, and returns the frame due, with the sounds that
+  // start now; nullptr when nothing is due since the last call.
+  const Frame* advance(double now);
+  // The frame last due: what the editions show, and what a resize repaints.
+  const Frame& frame() const { return shown_; }
   // When advance should be called next; infinity when nothing waits.
   double wakeAt() const;
   bool busy(double now) const { return now < busyUntil_ || !held_.empty(); }
@@ -109,20 +93,6 @@ class Session : private shell::Platform, private shell::Program::Observer {
   // Every step not yet taken, whatever its time (the scenario runner),
   // with the held input handled first.
   std::vector<Step> takeAll();
-
-  // --- pointer and tooltip ---------------------------------------------
-  struct Hover {
-    shell::Pointer pointer = shell::Pointer::Arrow;
-    std::string toolTip;
-    draw::Rect area;  // the control's rectangle, logical pixels
-  };
-  // What the pointer shows over (x, y), twips of the screen (0: shown).
-  Hover hover(int screen, double x, double y) const;
-  // Whether a tap at (x, y) reaches the text box that has the focus, and
-  // what that box takes (for an on-screen keyboard).
-  bool onFocusedBox(double x, double y) const;
-  enum class Keyboard { None, Digits, Letters };
-  Keyboard keyboard() const;
 
   // --- the voice -------------------------------------------------------
   bool voice() const { return voice_; }
@@ -142,7 +112,8 @@ class Session : private shell::Platform, private shell::Program::Observer {
   void deliverPointer(const PointerInput& p);
   void touch(const PointerInput& p, double now);
   void append(Step step);
-  Picture capture() const;
+  void say(const std::string& text, const shell::Screen& screen);
+  Frame capture() const;
   shell::Screen* screenFor(int number) const;
 
   // shell::Platform: what the screens' handlers ask of the machine.
@@ -155,7 +126,7 @@ class Session : private shell::Platform, private shell::Program::Observer {
   void clicked(shell::Screen& screen, shell::Control& control) override;
 
   Machine& machine_;
-  const draw::Measure* measure_;
+  const draw::Measure& measure_;
   std::unique_ptr<shell::Program> program_;
 
   struct Timed {
@@ -166,7 +137,7 @@ class Session : private shell::Platform, private shell::Program::Observer {
   double clock_ = 0;            // where the input being run has got to
   double busyUntil_ = -std::numeric_limits<double>::infinity();
   std::deque<Held> held_;
-  Picture shown_;
+  Frame shown_;
   std::optional<double> ranAt_;  // an input ran at this time and nothing of it played yet
 
   int pressScreen_ = 0;  // the screen a press began on gets its moves and release

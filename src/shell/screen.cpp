@@ -36,16 +36,22 @@ void Screen::discard() {
   loaded_ = false;
 }
 
-Control* Screen::hit(double x, double y) {
-  auto takesMouse = [&](const Control& c) {
-    return c.visible && c.enabled && c.kind != Kind::Shape && c.kind != Kind::Line &&
-           c.contains(x, y);
+std::vector<const Control*> Screen::mouseTargets() const {
+  std::vector<const Control*> targets;
+  auto takesMouse = [](const Control& c) {
+    return c.visible && c.enabled && c.kind != Kind::Shape && c.kind != Kind::Line;
   };
   // Text boxes lie over every other kind.
-  for (Control& c : controls_)
-    if (c.kind == Kind::TextBox && takesMouse(c)) return &c;
-  for (Control& c : controls_)
-    if (c.kind != Kind::TextBox && takesMouse(c)) return &c;
+  for (const Control& c : controls_)
+    if (c.kind == Kind::TextBox && takesMouse(c)) targets.push_back(&c);
+  for (const Control& c : controls_)
+    if (c.kind != Kind::TextBox && takesMouse(c)) targets.push_back(&c);
+  return targets;
+}
+
+Control* Screen::hit(double x, double y) {
+  for (const Control* c : mouseTargets())
+    if (c->contains(x, y)) return const_cast<Control*>(c);
   return nullptr;
 }
 

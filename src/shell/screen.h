@@ -69,6 +69,8 @@ class Screen {
   void setFocus(Control* c) { focus_ = c; }
   // The front control that takes the mouse at (x, y), or nullptr (the screen).
   Control* hit(double x, double y);
+  // Every control that takes the mouse, front first: the order hit tries them.
+  std::vector<const Control*> mouseTargets() const;
 
   void fireLoad();
   void fireClick(Control& c);

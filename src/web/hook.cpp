@@ -108,7 +108,8 @@ EMSCRIPTEN_KEEPALIVE const char* aritmetica_run(const char* lines, double now) {
 EMSCRIPTEN_KEEPALIVE const char* aritmetica_lines() {
   static std::string lines;
   web::Page& p = web::page();
-  lines = p.session ? scenarios::textLines(p.session->shown().drawing) : "[]";
+  const session::Window* shown = p.session ? p.session->frame().active() : nullptr;
+  lines = shown ? scenarios::textLines(shown->drawing) : "[]";
   return lines.c_str();
 }
 

@@ -17,7 +17,7 @@ Page& page() {
 }
 
 void Page::start(double now) {
-  if (!session) session = std::make_unique<session::Session>(machine(), &measure);
+  if (!session) session = std::make_unique<session::Session>(machine(), measure);
   session->setVoice(voice, now);
   session->start(now);
 }
@@ -25,7 +25,7 @@ void Page::start(double now) {
 // The board of the picture shown, fitted into the window as the desktop's
 // whole-screen mode fits it.
 session::PointerInput Page::at(double x, double y) const {
-  const draw::Rect& client = session->shown().client;
+  const draw::Rect& client = session->frame().board;
   const draw::Fit f = draw::fit(client.w, client.h, windowWidth, windowHeight);
   session::PointerInput in;
   const double bx = (x - f.x) / f.factor, by = (y - f.y) / f.factor;
@@ -46,7 +46,7 @@ using web::page;
 EMSCRIPTEN_KEEPALIVE void aritmetica_start(double now) { page().start(now); }
 
 EMSCRIPTEN_KEEPALIVE int aritmetica_ended() {
-  return !page().session || page().session->program().ended();
+  return !page().session || page().session->frame().ended;
 }
 
 EMSCRIPTEN_KEEPALIVE void aritmetica_window(double width, double height) {
@@ -93,13 +93,15 @@ EMSCRIPTEN_KEEPALIVE void aritmetica_voice(int on, double now) {
 EMSCRIPTEN_KEEPALIVE int aritmetica_advance(double now) {
   auto& p = page();
   if (!p.session) return 0;
-  session::Session::Due due = p.session->advance(now);
-  p.sounds = std::move(due.sounds);
-  if (due.pictureChanged) {
-    const session::Picture& shown = p.session->shown();
-    p.picture = web::encode(shown.drawing, shown.client.w, shown.client.h);
-  }
-  return due.pictureChanged;
+  const session::Frame* frame = p.session->advance(now);
+  p.sounds.clear();
+  if (!frame) return 0;
+  p.sounds = frame->sounds;
+  if (frame->picture == p.shown) return 0;
+  p.shown = frame->picture;
+  const session::Window* shown = frame->active();
+  p.picture = web::encode(shown ? shown->drawing : frame->emptyBoard, frame->board.w, frame->board.h);
+  return 1;
 }
 
 // When to call aritmetica_advance again (Infinity: at the next input).
@@ -112,7 +114,7 @@ EMSCRIPTEN_KEEPALIVE int aritmetica_sounds() { return int(page().sounds.size());
 // The i-th sound due: 1 the chime, 2 a phrase (its text by
 // aritmetica_text), 3 the phrase playing stops.
 EMSCRIPTEN_KEEPALIVE int aritmetica_sound(int i) {
-  const session::Step& s = page().sounds.at(size_t(i));
+  const session::Sound& s = page().sounds.at(size_t(i));
   if (std::holds_alternative<session::Chime>(s)) return 1;
   if (const auto* say = std::get_if<session::Say>(&s)) {
     page().text = say->text;
@@ -129,7 +131,8 @@ EMSCRIPTEN_KEEPALIVE int aritmetica_picture_length() { return int(page().picture
 
 EMSCRIPTEN_KEEPALIVE const char* aritmetica_caption() {
   const auto& p = page();
-  return p.session && p.session->shown().screen ? p.session->shown().caption.c_str() : "";
+  const session::Window* shown = p.session ? p.session->frame().active() : nullptr;
+  return shown ? shown->caption.c_str() : "";
 }
 
 // The board in the window: which 0 gives the factor, 1 and 2 the corner,
@@ -137,7 +140,7 @@ EMSCRIPTEN_KEEPALIVE const char* aritmetica_caption() {
 // two, logical pixels).
 EMSCRIPTEN_KEEPALIVE double aritmetica_fit(int which) {
   auto& p = page();
-  const draw::Rect client = p.session ? p.session->shown().client : draw::Rect{0, 0, 792, 573};
+  const draw::Rect client = p.session ? p.session->frame().board : draw::Rect{0, 0, 792, 573};
   const draw::Fit f = draw::fit(client.w, client.h, p.windowWidth, p.windowHeight);
   switch (which) {
     case 0: return f.factor;
@@ -153,12 +156,13 @@ EMSCRIPTEN_KEEPALIVE double aritmetica_fit(int which) {
 EMSCRIPTEN_KEEPALIVE int aritmetica_hover(double x, double y) {
   auto& p = page();
   p.text.clear();
-  if (!p.session || p.session->program().ended()) return 0;
+  const session::Window* shown = p.session ? p.session->frame().active() : nullptr;
+  if (!shown) return 0;
   const session::PointerInput in = p.at(x, y);
-  if (!in.onBoard) return 0;
-  const auto hover = p.session->hover(0, in.x, in.y);
-  p.text = hover.toolTip;
-  return int(hover.pointer);
+  const session::HoverArea* hover = in.onBoard ? shown->hoverAt(in.x / shell::kTwipsPerPixel, in.y / shell::kTwipsPerPixel) : nullptr;
+  if (!hover) return 0;
+  p.text = hover->toolTip;
+  return int(hover->pointer);
 }
 
 // Whether a tap at (x, y) reaches the text box that has the focus: there
@@ -168,11 +172,13 @@ EMSCRIPTEN_KEEPALIVE int aritmetica_on_focused_box(double x, double y) {
   auto& p = page();
   if (!p.session) return 0;
   const session::PointerInput in = p.at(x, y);
-  return in.onBoard && p.session->onFocusedBox(in.x, in.y);
+  const auto& box = p.session->frame().focusedBox;
+  const double bx = in.x / shell::kTwipsPerPixel, by = in.y / shell::kTwipsPerPixel;
+  return in.onBoard && box && bx >= box->x && by >= box->y && bx < box->right() && by < box->bottom();
 }
 
 EMSCRIPTEN_KEEPALIVE int aritmetica_keyboard() {
-  return page().session ? int(page().session->keyboard()) : 0;
+  return page().session ? int(page().session->frame().keyboard) : 0;
 }
 
 // The colour of the margins round the board, 0xRRGGBB.

@@ -22,7 +22,8 @@ struct Page {
   std::unique_ptr<session::Session> session;
   bool voice = true;
   double windowWidth = 792, windowHeight = 573;  // CSS pixels the board is fitted into
-  std::vector<session::Step> sounds;             // due at the last advance
+  std::vector<session::Sound> sounds;             // due at the last advance
+  unsigned long shown = 0;                       // the frame's picture last encoded
   std::vector<double> picture;                   // the shown picture, encoded for the canvas
   std::string text;                              // the last text handed to the page
 

@@ -32,18 +32,18 @@ int main(int argc, char** argv) {
   }
   Still machine;
   const draw::FaceMeasure measure;
-  session::Session session(machine, &measure);
+  session::Session session(machine, measure);
   session.start(0);
   session.advance(0);
-  const session::Picture& shown = session.shown();
-  if (shown.screen == 0 || shown.drawing.empty()) {
+  const session::Window* shown = session.frame().active();
+  if (!shown || shown->drawing.empty()) {
     std::cerr << "record-title: the program showed no title\n";
     return 1;
   }
   std::ofstream out(argv[1]);
-  out << std::setprecision(17) << "{\"margin\": " << draw::kMarginColour << ", \"width\": " << shown.client.w
-      << ", \"height\": " << shown.client.h << ", \"picture\": [";
-  const std::vector<double> picture = web::encode(shown.drawing, shown.client.w, shown.client.h);
+  out << std::setprecision(17) << "{\"margin\": " << draw::kMarginColour << ", \"width\": " << shown->client.w
+      << ", \"height\": " << shown->client.h << ", \"picture\": [";
+  const std::vector<double> picture = web::encode(shown->drawing, shown->client.w, shown->client.h);
   for (size_t i = 0; i < picture.size(); ++i) out << (i ? ", " : "") << picture[i];
   out << "]}\n";
   if (!out) {

@@ -49,7 +49,7 @@ class Probe : public shell::Screen {
 struct SessionTest : ::testing::Test {
   TestMachine machine;
   FixedMeasure measure;
-  Session session{machine, &measure};
+  Session session{machine, measure};
 
   void SetUp() override {
     session.start(0);
@@ -119,20 +119,25 @@ TEST_F(SessionTest, APressBelongsToTheScreenItBeganOnEvenAfterAnotherOpens) {
 
 TEST_F(SessionTest, HoverShowsTheControlsPointerAndTooltipAndNothingOffIt) {
   session.showOnly(14, 0);
+  session.takeAll();
+  auto hover = [&](const Control& c) {
+    const session::HoverArea* a = session.frame().window(14)->hoverAt(c.centreX() / 15, c.centreY() / 15);
+    return a ? *a : session::HoverArea{};
+  };
   const Control& chalk = session.program().form(14)("Label9");
-  const auto over = session.hover(14, chalk.centreX(), chalk.centreY());
+  const auto over = hover(chalk);
   EXPECT_NE(over.pointer, shell::Pointer::Arrow);
   EXPECT_EQ(over.pointer, chalk.pointer);
   EXPECT_FALSE(over.toolTip.empty());
   EXPECT_EQ(over.area.x, chalk.left / 15);
-  const auto off = session.hover(14, 11000, 100);
-  EXPECT_EQ(off.pointer, shell::Pointer::Arrow);
-  EXPECT_TRUE(off.toolTip.empty());
+  EXPECT_EQ(session.frame().window(14)->hoverAt(11000 / 15, 100 / 15), nullptr);
   // The instruction can be tapped to hear it: the hand, while the voice is on.
   const Control& instruction = session.program().form(14)("Label1");
-  EXPECT_EQ(session.hover(14, instruction.centreX(), instruction.centreY()).pointer, shell::Pointer::Hand);
+  EXPECT_EQ(hover(instruction).pointer, shell::Pointer::Hand);
   session.setVoice(false, 0);
-  EXPECT_EQ(session.hover(14, instruction.centreX(), instruction.centreY()).pointer, shell::Pointer::Arrow);
+  session.close(40, 0);  // any input: a new frame
+  session.takeAll();
+  EXPECT_EQ(hover(instruction).pointer, shell::Pointer::Arrow);
 }
 
 TEST_F(SessionTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
@@ -161,18 +166,18 @@ TEST_F(SessionTest, AHandlerThatPausesIsATimelineOfPicturesAndPauses) {
   const std::vector<Step> steps = session.takeAll();
   int pauses = 0, pictures = 0;
   for (size_t i = 0; i + 1 < steps.size(); i += 2) {
-    if (!std::holds_alternative<Picture>(steps[i]) || !std::holds_alternative<Pause>(steps[i + 1])) break;
+    if (!std::holds_alternative<session::Frame>(steps[i]) || !std::holds_alternative<Pause>(steps[i + 1])) break;
     EXPECT_EQ(std::get<Pause>(steps[i + 1]).milliseconds, 1);
     ++pauses;
     ++pictures;
   }
   EXPECT_EQ(pauses, 1098);
   ASSERT_EQ(steps.size(), 2u * 1098 + 1);
-  const auto& first = std::get<Picture>(steps.front());
-  const auto& last = std::get<Picture>(steps.back());
-  EXPECT_EQ(first.screen, 26);
-  EXPECT_FALSE(first.drawing.empty());
-  EXPECT_NE(first.drawing, last.drawing);  // the beads moved
+  const auto& first = std::get<session::Frame>(steps.front());
+  const auto& last = std::get<session::Frame>(steps.back());
+  EXPECT_EQ(first.active()->screen, 26);
+  EXPECT_FALSE(first.active()->drawing.empty());
+  EXPECT_NE(first.active()->drawing, last.active()->drawing);  // the beads moved
 }
 
 TEST_F(SessionTest, ThePictureDueIsTheLatestWhoseTimeHasComeAndInputWaitsItsTurn) {
@@ -191,18 +196,18 @@ TEST_F(SessionTest, ThePictureDueIsTheLatestWhoseTimeHasComeAndInputWaitsItsTurn
   session.advance(0);
   click(40, p("Go"), 100);
   EXPECT_EQ(session.wakeAt(), 100);
-  EXPECT_TRUE(session.advance(100).pictureChanged);  // the picture of the first step
-  const auto firstPicture = session.shown().drawing;
-  EXPECT_FALSE(session.advance(105).pictureChanged);
-  EXPECT_TRUE(session.advance(125).pictureChanged);  // the third step's; the second one is skipped
-  EXPECT_NE(session.shown().drawing, firstPicture);
+  EXPECT_NE(session.advance(100), nullptr);  // the picture of the first step
+  const auto firstPicture = session.frame().active()->drawing;
+  EXPECT_EQ(session.advance(105), nullptr);
+  EXPECT_NE(session.advance(125), nullptr);  // the third step's; the second one is skipped
+  EXPECT_NE(session.frame().active()->drawing, firstPicture);
   // Input meanwhile waits; the chime comes with the last picture.
   session.key({KeyName::Character, '7'}, 0, 126);
   EXPECT_EQ(p("Box").text, "");
   EXPECT_EQ(session.wakeAt(), 130);
-  const auto due = session.advance(130);
-  ASSERT_EQ(due.sounds.size(), 1u);
-  EXPECT_TRUE(std::holds_alternative<Chime>(due.sounds[0]));
+  const session::Frame* due = session.advance(130);
+  ASSERT_TRUE(due && due->sounds.size() == 1u);
+  EXPECT_TRUE(std::holds_alternative<Chime>(due->sounds[0]));
   EXPECT_EQ(p("Box").text, "7");  // handed on once the steps before it had played
   EXPECT_FALSE(session.busy(130));
   EXPECT_EQ(clicks, 1);

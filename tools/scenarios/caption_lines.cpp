@@ -22,20 +22,20 @@ class Still : public session::Machine {
 int main() {
   Still machine;
   const draw::FaceMeasure measure;
-  session::Session session(machine, &measure);
+  session::Session session(machine, measure);
   session.start(0);
   for (int n = 1; n <= shell::kScreenCount; ++n) {
     if (!shell::Program::defined(n)) continue;
     session.showOnly(n, session.idleAt());
-    const session::Picture* last = nullptr;
+    const session::Frame* last = nullptr;
     const std::vector<session::Step> steps = session.takeAll();
     for (const session::Step& step : steps)
-      if (const auto* p = std::get_if<session::Picture>(&step)) last = p;
-    if (!last || last->screen != n) {
+      if (const auto* f = std::get_if<session::Frame>(&step)) last = f;
+    if (!last || !last->active() || last->active()->screen != n) {
       std::cerr << "caption-lines: Form" << n << " was not shown\n";
       return 1;
     }
-    std::cout << n << ' ' << scenarios::textLines(last->drawing) << '\n';
+    std::cout << n << ' ' << scenarios::textLines(last->active()->drawing) << '\n';
   }
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "input.h"
 #include "scenario.h"
+#include "draw/face_measure.h"
 #include "session/session.h"
 #include "shell/program.h"
 #include "snapshot.h"
@@ -51,7 +52,7 @@ struct QueuedMachine : session::Machine {
 class CaseRun {
  public:
   CaseRun(const std::string& file, const std::string& outDir, std::string& out)
-      : file_(file), outDir_(outDir), out_(out), session_(machine_, nullptr) {
+      : file_(file), outDir_(outDir), out_(out), session_(machine_, measure_) {
     session_.start(session_.idleAt());
     take();
   }
@@ -217,6 +218,7 @@ class CaseRun {
   const std::string& outDir_;
   std::string& out_;
   QueuedMachine machine_;
+  const draw::FaceMeasure measure_;
   session::Session session_;
   shell::Program& program_ = session_.program();
   int beeps_ = 0, sleeps_ = 0;
