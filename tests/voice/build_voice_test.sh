@@ -1,7 +1,7 @@
 #!/bin/sh
 # tools/build-voice: a WAV named by a key becomes a recorded clip, which
-# make-voice then ships instead of the synthetic voice; a file that is no
-# key, or no WAV, is refused with its name and nothing is written.
+# make-voice then ships instead of the synthetic voice; a file that cannot
+# become a clip is refused with its name and nothing is written.
 set -u
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 tmp=$(mktemp -d)
@@ -40,13 +40,19 @@ else
   fail "build-voice refused good recordings: $(cat "$tmp/out")"
 fi
 
-# Refused with the file's name, nothing written.
-refused() {  # DIR FILE-NAME what
-  if "$tools/build-voice" "$tmp/$1" --into "$tmp/$1-rec" >"$tmp/out" 2>&1; then
+# Refused with one line naming the file, and the output folder left as it
+# was: no clip, no folder, no temporary file.
+state() { ls -A "$1" 2>&1; cat "$1"/* 2>/dev/null | cksum; }
+refused() {  # DIR NAME-IN-ERROR what [OUTPUT-FOLDER]
+  into=${4:-$tmp/$1-rec}
+  before=$(state "$into")
+  if timeout 60 "$tools/build-voice" "$tmp/$1" --into "$into" >"$tmp/out" 2>&1 </dev/null; then
     fail "$3 accepted"
   else
-    grep -q "$2" "$tmp/out" || fail "$3: the error does not name $2: $(cat "$tmp/out")"
-    [ -e "$tmp/$1-rec" ] && fail "$3: something was written"
+    [ "$(wc -l <"$tmp/out")" -eq 1 ] && grep -qF "$2" "$tmp/out" ||
+      fail "$3: not one line naming $2: $(cat "$tmp/out")"
+    [ "$(state "$into")" = "$before" ] || fail "$3: something was written"
+    [ -z "$(find "$tmp" -name '.build-voice-*' -o -name '*.tmp')" ] || fail "$3: a temporary file was left"
   fi
 }
 mkdir "$tmp/badkey" "$tmp/notwav" "$tmp/text"
@@ -58,5 +64,24 @@ refused notwav sei.wav "a text file named .wav"
 cp "$tmp/ok/segue.wav" "$tmp/text/segue.wav"
 echo "notes" >"$tmp/text/appunti.txt"
 refused text appunti.txt "a file that is no WAV"
+
+# Bad recordings after a good segue.wav, which must not be written first.
+for c in empty silent hz1 hzmax fifo latin; do mkdir "$tmp/$c"; cp "$tmp/ok/segue.wav" "$tmp/$c/"; done
+sox -n -r 8000 -c 1 -b 16 "$tmp/empty/sei.wav" trim 0 0
+sox -D -n -r 8000 -c 1 -b 16 "$tmp/silent/sei.wav" trim 0 0.5
+cp "$tmp/ok/SEI.wav" "$tmp/hz1/sei.wav"
+printf '\001\000\000\000' | dd of="$tmp/hz1/sei.wav" bs=1 seek=24 conv=notrunc 2>/dev/null
+cp "$tmp/ok/SEI.wav" "$tmp/hzmax/sei.wav"
+printf '\377\377\377\377' | dd of="$tmp/hzmax/sei.wav" bs=1 seek=24 conv=notrunc 2>/dev/null
+rm "$tmp/fifo/segue.wav"; mkfifo "$tmp/fifo/segue.wav"; cp "$tmp/ok/SEI.wav" "$tmp/fifo/sei.wav"
+cp "$tmp/ok/SEI.wav" "$tmp/latin/$(printf 'unit\340.wav')"
+while read -r dir name what; do refused "$dir" "$name" "$what"; done <<EOF
+empty sei.wav a WAV with no samples
+silent sei.wav a silent WAV
+hz1 sei.wav a header claiming 1 Hz
+hzmax sei.wav a header claiming 4294967295 Hz
+fifo segue.wav a named pipe
+latin unit\xe0.wav a name in Latin-1
+EOF
 
 if [ "$failures" -eq 0 ]; then echo "build-voice: 1 passed, 0 failed"; else exit 1; fi
