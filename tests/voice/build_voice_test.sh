@@ -1,7 +1,8 @@
 #!/bin/sh
 # tools/build-voice: a WAV named by a key becomes a recorded clip, which
 # make-voice then ships instead of the synthetic voice; a file that cannot
-# become a clip is refused with its name and nothing is written.
+# become a clip, or an output folder that cannot be written, is refused
+# with its name and nothing is written.
 set -u
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 tmp=$(mktemp -d)
@@ -41,7 +42,7 @@ else
 fi
 
 # Refused with one line naming the file, and the output folder left as it
-# was: no clip, no folder, no temporary file.
+# was: no clip, no folder, no temporary file anywhere.
 state() { ls -A "$1" 2>&1; cat "$1"/* 2>/dev/null | cksum; }
 refused() {  # DIR NAME-IN-ERROR what [OUTPUT-FOLDER]
   into=${4:-$tmp/$1-rec}
@@ -83,5 +84,22 @@ hzmax sei.wav a header claiming 4294967295 Hz
 fifo segue.wav a named pipe
 latin unit\xe0.wav a name in Latin-1
 EOF
+
+# Output folders that cannot be written, and an encoder failing on the
+# second clip (SEI.wav is encoded before segue.wav).
+touch "$tmp/plain"
+refused ok "$tmp/plain/rec" "an output folder under a plain file" "$tmp/plain/rec"
+mkdir "$tmp/ro"; chmod 555 "$tmp/ro"
+if touch "$tmp/ro/probe" 2>/dev/null; then
+  rm "$tmp/ro/probe"; echo "build-voice: root writes in read-only folders; not tried"
+else
+  refused ok "$tmp/ro:" "a read-only output folder" "$tmp/ro"
+  refused ok "$tmp/ro/rec:" "an output folder in a read-only one" "$tmp/ro/rec"
+fi
+mkdir "$tmp/bin" "$tmp/keep"; echo old >"$tmp/keep/segue.mp3"
+printf '#!/bin/sh\n[ -e %s/once ] && exit 1\n: >%s/once\nexec %s "$@"\n' \
+  "$tmp/bin" "$tmp/bin" "$(command -v lame)" >"$tmp/bin/lame"
+chmod +x "$tmp/bin/lame"
+PATH="$tmp/bin:$PATH" refused ok segue.wav "an encoder failing" "$tmp/keep"
 
 if [ "$failures" -eq 0 ]; then echo "build-voice: 1 passed, 0 failed"; else exit 1; fi
