@@ -91,14 +91,19 @@ def require_tools(*tools):
             raise VoiceError(f"{t} is not installed (tools/install-deps installs it)")
 
 
-def sox_stats(path):
-    out = run(["sox", path, "-n", "stats"], path).stderr.decode()
+def sox_stats(path, what=None):
+    """sox's figures for the whole sound: the first column, before the one
+    it adds for each channel of a file with more than one. `what` names the
+    input in errors."""
+    out = run(["sox", path, "-n", "stats"], what or path).stderr.decode()
     stats = {}
     for line in out.splitlines():
-        name, _, value = line.rpartition("  ")
+        words = line.split()
+        # The name is the words before the first figure ("Pk lev dB").
+        i = next((i for i, w in enumerate(words) if w[0] in "0123456789+-."), len(words))
         try:
-            stats[name.strip()] = float(value)
-        except ValueError:
+            stats[" ".join(words[:i])] = float(words[i])
+        except (IndexError, ValueError):
             pass
     return stats
 
