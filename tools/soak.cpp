@@ -206,13 +206,13 @@ class Soak {
 
   void keyOrTab() {
     const soak::Key k = soak::randomKey(pick(1000), pick(1000));
-    if (k.tab) {
-      log("Tab");
+    log("key " + soak::describe(k));
+    if (k.key.name == session::KeyName::Tab) {
       program_->tab();
       return;
     }
-    log("key " + soak::describe(k));
-    program_->key(k.ch, k.code, k.shift);
+    const session::KeyCodes c = *session::keyCodes(k.key);  // every key the soak presses reaches the screens
+    program_->key(c.character, c.keyCode, k.shift);
   }
 
   // --- invariants ---
