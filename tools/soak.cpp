@@ -46,8 +46,7 @@ class Soak {
  public:
   explicit Soak(const Options& o) : o_(o), rng_(o.seed) {
     platform_.fallBackTo(o.seed);
-    for (int n = 1; n <= shell::kScreenCount; ++n)
-      if (Program::defined(n)) registered_.push_back(n);
+    for (int n = 1; n <= shell::kScreenCount; ++n) registered_.push_back(n);
     restart();
   }
 
