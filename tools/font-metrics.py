@@ -1,29 +1,26 @@
 #!/usr/bin/python3
 """Writes the faces' own metrics as C++ tables for draw::FaceMeasure.
 
-font-metrics.py FONT_DIR OUTPUT.cpp
+font-metrics.py OUTPUT.cpp SANS SANS_BOLD SERIF SERIF_BOLD
 
-Reads the Liberation faces that the editions draw with (Debian's
-fonts-liberation2) and writes, for each face: its units per em, the line
+Reads the four faces that the editions draw with (Debian's
+fonts-liberation2, as the build names them) and writes, for each face: the
+path of its file, for the backends that load it; its units per em, the line
 metrics of its hhea table (the ones Qt and the browsers use for these faces),
 the advance of every Latin-1 character a caption or an answer box can hold,
 and the kerning pairs among them from the GPOS 'kern' feature of Latin text
 (what Qt applies when it lays out a line). Everything stays in the face's
 design units; draw::FaceMeasure scales it.
 """
+import json
 import os
 import sys
 
 from fontTools.ttLib import TTFont
 
-# (C++ name, file) in the order of draw::faceTable: sans, sans bold, serif,
-# serif bold.
-FACES = [
-    ('kSansRegular', 'LiberationSans-Regular.ttf'),
-    ('kSansBold', 'LiberationSans-Bold.ttf'),
-    ('kSerifRegular', 'LiberationSerif-Regular.ttf'),
-    ('kSerifBold', 'LiberationSerif-Bold.ttf'),
-]
+# The C++ names of the faces, in the order of draw::faceIndex and of the
+# files on the command line: sans, sans bold, serif, serif bold.
+FACES = ['kSansRegular', 'kSansBold', 'kSerifRegular', 'kSerifBold']
 SHOWN = list(range(0x20, 0x7F)) + list(range(0xA0, 0x100))
 # Shown as nothing by every edition, though the face has a glyph for it.
 INVISIBLE = {0xAD}  # the soft hyphen
@@ -136,9 +133,9 @@ def face_source(name, path):
 
 
 def main():
-    if len(sys.argv) != 3:
-        fail('usage: font-metrics.py FONT_DIR OUTPUT.cpp')
-    font_dir, output = sys.argv[1:]
+    if len(sys.argv) != 2 + len(FACES):
+        fail('usage: font-metrics.py OUTPUT.cpp SANS SANS_BOLD SERIF SERIF_BOLD')
+    output, files = sys.argv[1], sys.argv[2:]
     parts = [
         '// Written by tools/font-metrics.py from the Liberation faces: do not edit.',
         '#include "draw/face_measure.h"',
@@ -147,14 +144,18 @@ def main():
         'namespace {',
         '',
     ]
-    for name, file in FACES:
-        parts.append(face_source(name, os.path.join(font_dir, file)))
+    for name, path in zip(FACES, files):
+        parts.append(face_source(name, path))
     parts += [
         '}  // namespace',
         '',
+        'const std::array<const char*, kFaceCount> kFaceFiles = {',
+        *[f'    {json.dumps(path)},' for path in files],  # a C++ string as well
+        '};',
+        '',
         'const FaceTable& faceTable(const FontSpec& font) {',
-        '  if (font.family == Family::Serif) return font.bold ? kSerifBold : kSerifRegular;',
-        '  return font.bold ? kSansBold : kSansRegular;',
+        '  static constexpr const FaceTable* kTables[kFaceCount] = {' + ', '.join('&' + n for n in FACES) + '};',
+        '  return *kTables[faceIndex(font)];',
         '}',
         '',
         '}  // namespace draw',

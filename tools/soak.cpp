@@ -46,8 +46,7 @@ class Soak {
  public:
   explicit Soak(const Options& o) : o_(o), rng_(o.seed) {
     platform_.fallBackTo(o.seed);
-    for (int n = 1; n <= shell::kScreenCount; ++n)
-      if (Program::defined(n)) registered_.push_back(n);
+    for (int n = 1; n <= shell::kScreenCount; ++n) registered_.push_back(n);
     restart();
   }
 
@@ -206,13 +205,13 @@ class Soak {
 
   void keyOrTab() {
     const soak::Key k = soak::randomKey(pick(1000), pick(1000));
-    if (k.tab) {
-      log("Tab");
+    log("key " + soak::describe(k));
+    if (k.key.name == session::KeyName::Tab) {
       program_->tab();
       return;
     }
-    log("key " + soak::describe(k));
-    program_->key(k.ch, k.code, k.shift);
+    const session::KeyCodes c = *session::keyCodes(k.key);  // every key the soak presses reaches the screens
+    program_->key(c.character, c.keyCode, k.shift);
   }
 
   // --- invariants ---

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "frame/score.h"
+#include "session/keys.h"
 #include "shell/control.h"
 
 namespace soak {
@@ -66,37 +67,41 @@ inline bool isReturnLabel(const shell::Control& c) {
 }
 inline bool isExit(const shell::Control& c) { return c.toolTip == "ESCI"; }
 
-// A key as the toolkit delivers it: the character of KeyPress (0 for none),
-// the key code of KeyUp, the shift state; or a Tab, which moves the focus.
+// A key as the child presses it, with the shift state; what it is worth to
+// the screens is the session's one table of keys (session::keyCodes), and
+// a Tab moves the focus.
 struct Key {
-  int ch = 0, code = 0, shift = 0;
-  bool tab = false;
+  session::Key key;
+  int shift = 0;
 };
 
 // Picks a key from two rolls in 0..999: what decides the kind of key (digits
 // most often, as the answer boxes want) and what decides which one.
 inline Key randomKey(int kind, int which) {
-  if (kind < 350) return {'0' + which % 10, '0' + which % 10};                   // digit row
-  if (kind < 450) return {'0' + which % 10, 96 + which % 10};                    // keypad
-  if (kind < 650) {                                                              // letters
-    const int i = which % 26;
+  using session::KeyName;
+  auto typed = [](char32_t c, bool keypad = false, int shift = 0) {
+    return Key{{KeyName::Character, c, keypad}, shift};
+  };
+  if (kind < 350) return typed(U'0' + which % 10);        // digit row
+  if (kind < 450) return typed(U'0' + which % 10, true);  // keypad
+  if (kind < 650) {                                       // letters
     const bool upper = which / 26 % 2;
-    return {(upper ? 'A' : 'a') + i, 'A' + i, upper ? 1 : 0};
+    return typed((upper ? U'A' : U'a') + which % 26, false, upper ? session::kShift : 0);
   }
-  if (kind < 700) {  // the accented vowels of the Italian keyboard
-    static const int vowels[] = {0xE0, 0xE8, 0xE9, 0xEC, 0xF2, 0xF9};
-    return {vowels[which % 6], 222};
-  }
-  if (kind < 800) return {8, 8};                                                 // Backspace
-  if (kind < 860) return {0, 9, 0, true};                                        // Tab
-  if (kind < 920) return {0, 16, 1};                                             // Shift alone
-  if (kind < 970) return {13, 13};                                               // Enter
-  static const int others[][2] = {{' ', 32}, {'-', 189}, {'+', 187}, {'.', 190}, {27, 27}};
-  return {others[which % 5][0], others[which % 5][1]};
+  if (kind < 700) return typed(U"àèéìòù"[which % 6]);  // the accented vowels of the Italian keyboard
+  if (kind < 800) return {{KeyName::Backspace}};
+  if (kind < 860) return {{KeyName::Tab}};
+  if (kind < 920) return {{KeyName::Shift}, session::kShift};
+  if (kind < 970) return {{KeyName::Enter}};
+  if (which % 7 == 0) return {{KeyName::Escape}};
+  const char32_t other = U" -+.%`"[which % 7 - 1];
+  return typed(other, false, other == U'%' ? session::kShift : 0);
 }
 
 inline std::string describe(const Key& k) {
-  std::string s = "char " + std::to_string(k.ch) + " code " + std::to_string(k.code);
+  if (k.key.name == session::KeyName::Tab) return "Tab";
+  const session::KeyCodes c = session::keyCodes(k.key).value_or(session::KeyCodes{});
+  std::string s = "char " + std::to_string(c.character) + " code " + std::to_string(c.keyCode);
   if (k.shift) s += " shift";
   return s;
 }

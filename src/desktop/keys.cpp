@@ -13,7 +13,6 @@ const std::map<int, KeyName>& namedKeys() {
   static const std::map<int, KeyName> keys = {
       {Qt::Key_Backspace, KeyName::Backspace}, {Qt::Key_Return, KeyName::Enter},
       {Qt::Key_Enter, KeyName::Enter},         {Qt::Key_Escape, KeyName::Escape},
-      {Qt::Key_Tab, KeyName::Tab},             {Qt::Key_Backtab, KeyName::Tab},
       {Qt::Key_Delete, KeyName::Delete},       {Qt::Key_Left, KeyName::Left},
       {Qt::Key_Right, KeyName::Right},         {Qt::Key_Up, KeyName::Up},
       {Qt::Key_Down, KeyName::Down},           {Qt::Key_Home, KeyName::Home},
@@ -27,8 +26,8 @@ const std::map<int, KeyName>& namedKeys() {
 }  // namespace
 
 int shiftState(Qt::KeyboardModifiers m) {
-  return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-         (m & Qt::AltModifier ? 4 : 0);
+  return (m & Qt::ShiftModifier ? session::kShift : 0) | (m & Qt::ControlModifier ? session::kCtrl : 0) |
+         (m & Qt::AltModifier ? session::kAlt : 0);
 }
 
 std::optional<session::Key> key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {

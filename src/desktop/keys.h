@@ -10,11 +10,12 @@
 
 namespace desktop {
 
-// The shift state of mouse and key events: 1 Shift, 2 Ctrl, 4 Alt.
+// The shift state of mouse and key events (session::Shift).
 int shiftState(Qt::KeyboardModifiers modifiers);
 
 // nullopt for keys the program never sees (function keys, modifiers we do
-// not pass on).
+// not pass on). Tab never comes here: the window moves the focus with it
+// before Qt would.
 std::optional<session::Key> key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 
 }  // namespace desktop

@@ -7,6 +7,7 @@
 // kerning rounded to 1/64), so that the desktop's drawn text ends where the
 // table says. No toolkit, no file read at run time.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -28,8 +29,15 @@ struct FaceTable {
   std::size_t kernCount = 0;
 };
 
-// The faces: sans and serif, regular and bold (in the generated source).
+// The faces, in this order: sans, sans bold, serif, serif bold.
+constexpr std::size_t kFaceCount = 4;
+constexpr std::size_t faceIndex(const FontSpec& font) {
+  return (font.family == Family::Serif ? 2 : 0) + (font.bold ? 1 : 0);
+}
+// In the generated source: each face's table, and the path of its file,
+// which the backends that draw with the very same faces load.
 const FaceTable& faceTable(const FontSpec& font);
+extern const std::array<const char*, kFaceCount> kFaceFiles;
 
 class FaceMeasure : public Measure {
  public:

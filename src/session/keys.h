@@ -2,9 +2,13 @@
 // the scenario runner alike: a key is named without any toolkit (a special
 // key by name, or the character it types, on the main keyboard or the
 // keypad), and becomes the character code of KeyPress (Latin-1, 0 for keys
-// that give none) and the Windows key code of KeyUp (main-keyboard digits
-// 48-57, keypad digits 96-105, letters 65-90 for either case). Which key is
-// the program's own (F11, the voice) is decided here too; what they do is not.
+// that give none) and the Windows key code of KeyUp, that of the key of the
+// Italian keyboard the character is typed on, whatever the shift (digit
+// keys 48-57, so "%" is 53; keypad digits 96-105; letters 65-90 for either
+// case; 0 for a character with no key of its own, such as "`"). No
+// character of the main keyboard gives a keypad or a special key's code.
+// Which key is the program's own (F11, the voice) is decided here too; what
+// they do is not.
 #pragma once
 #include <optional>
 #include <string_view>
@@ -25,7 +29,7 @@ struct Key {
   bool keypad = false;     // typed on the numeric keypad
 };
 
-// 1 Shift, 2 Ctrl, 4 Alt, as mouse and key events carry them.
+// The shift state that mouse and key events carry: 1 Shift, 2 Ctrl, 4 Alt.
 enum Shift { kShift = 1, kCtrl = 2, kAlt = 4 };
 
 struct KeyCodes {
@@ -35,6 +39,8 @@ struct KeyCodes {
 
 // nullopt for keys the screens never see: Tab (it moves the focus), the
 // program's own keys, and characters outside Latin-1 that have no key code.
+// "€" is typed on the E key but has no Latin-1 code, so no text box could
+// hold it: it gives no KeyPress (character 0), only the KeyUp of its key, 69.
 std::optional<KeyCodes> keyCodes(const Key& key);
 
 // A key named as the scenario files and the page name it ("Backspace",

@@ -39,8 +39,6 @@ bool Program::define(int number, Factory f) {
   return true;
 }
 
-bool Program::defined(int number) { return registry().count(number) != 0; }
-
 Program::Program(Platform& platform) : platform_(platform) {}
 Program::~Program() = default;
 
@@ -49,15 +47,10 @@ void Program::start() {
 }
 
 Screen& Program::form(int number) {
-  if (number < 1 || number > kScreenCount)
-    throw std::logic_error("no screen Form" + std::to_string(number));
-  auto& slot = screens_[number];
-  if (!slot) {
-    auto it = registry().find(number);
-    slot = it != registry().end() ? it->second(*this)
-                                  : std::make_unique<Screen>(*this, number, Design{});
-  }
-  return *slot;
+  if (const auto it = screens_.find(number); it != screens_.end()) return *it->second;
+  const auto factory = registry().find(number);
+  if (factory == registry().end()) throw std::logic_error("no screen Form" + std::to_string(number));
+  return *(screens_[number] = factory->second(*this));
 }
 
 void Program::install(std::unique_ptr<Screen> screen) {
@@ -81,7 +74,7 @@ Control* Program::focus() const {
 }
 
 void Program::show(int number) {
-  if (ended_ || !exists(number)) return;
+  if (ended_) return;
   Screen& s = form(number);
   if (!s.loaded()) {
     s.build();

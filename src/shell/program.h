@@ -1,8 +1,10 @@
 // The program: its 43 screens, which of them are loaded and which is active,
 // and the input of mouse and keyboard, delivered to the screens' handlers
 // exactly as the toolkit would (who is in front, who has the focus, when a
-// click is a click). The desktop program and the scenario runner both drive
-// the screens through this class and nothing else.
+// click is a click). The session owns it and is its Platform: every edition
+// and the scenario runner drive the screens through the session, which
+// hands its input on here; the model's own tests and the soak drive it
+// directly.
 #pragma once
 #include <deque>
 #include <functional>
@@ -36,9 +38,6 @@ class Program {
   using Factory = std::function<std::unique_ptr<Screen>(Program&)>;
   // Screens register themselves at start-up (see SCREEN below).
   static bool define(int number, Factory f);
-  static bool defined(int number);
-  // Whether FormN exists (defined or installed) and so can be shown.
-  bool exists(int number) const { return defined(number) || screens_.count(number) != 0; }
 
   explicit Program(Platform& platform);
   ~Program();
@@ -50,7 +49,8 @@ class Program {
 
   // The single instance of FormN, created on first reference.
   Screen& form(int number);
-  // Puts a screen of one's own in place of FormN (tests of the model).
+  // Puts a screen of one's own in place of FormN: the tests of the model
+  // and of the drawing build the screens they need.
   void install(std::unique_ptr<Screen> screen);
   bool ended() const { return ended_; }
   std::vector<Screen*> loaded() const;  // front to back

@@ -1,13 +1,13 @@
 #!/usr/bin/python3
 """Assembles the static site of the browser edition.
 
-make_site.py ROOT BUILD SITE PROGRAM [--test] [--single PAGE.html]: the page
-(src/web/site, its modules bundled, the program's loader PROGRAM.js and the
-title's first picture BUILD/title.json inlined into index.html), the
-program built by emscripten (BUILD/PROGRAM.wasm), the
-spoken phrases (BUILD/voice), the desktop's own pictures and
-chime from assets/, Liberation Sans cut down to the characters the program
-can show (Latin-1) as WOFF2, the web app manifest and the service worker
+make_site.py ROOT BUILD SITE PROGRAM [--face FONT.ttf]... [--test]
+[--single PAGE.html]: the page (src/web/site, its modules bundled, the
+program's loader PROGRAM.js and the title's first picture BUILD/title.json
+inlined into index.html), the program built by emscripten
+(BUILD/PROGRAM.wasm), the spoken phrases (BUILD/voice), the desktop's own
+pictures and chime from assets/, each face cut down to the characters the
+program can show (Latin-1) as WOFF2, the web app manifest and the service worker
 with the list of every file, versioned by their contents. With --single,
 also the whole site as one page that asks for nothing (every file inside
 it as a data: address), to be opened from a folder or a USB stick.
@@ -28,8 +28,8 @@ SINGLE = sys.argv[sys.argv.index('--single') + 1] if '--single' in sys.argv[5:-1
 SINGLE_LIMIT = 1500 * 1000  # bytes: a page a stick and an old browser take in at once
 TYPES = {'.wasm': 'application/wasm', '.png': 'image/png', '.woff2': 'font/woff2', '.wav': 'audio/wav',
          '.mp3': 'audio/mpeg', '.txt': 'text/plain;charset=utf-8'}
-FACES = ['LiberationSans-Bold', 'LiberationSans-Regular']
-FONT_DIR = '/usr/share/fonts/truetype/liberation2'
+# The faces' files, as the build names them: each --face PATH.
+FACES = [sys.argv[i + 1] for i in range(5, len(sys.argv) - 1) if sys.argv[i] == '--face']
 # Every character a caption or an answer box can hold: the screens' texts
 # and whatever Latin-1 character a key delivers.
 CHARACTERS = 'U+0020-007E,U+00A0-00FF'
@@ -41,9 +41,9 @@ def copy(src, dst):
         shutil.copyfile(src, dst)
 
 
-def cut_font(face):
+def cut_font(src):
+    face = os.path.splitext(os.path.basename(src))[0]
     dst = os.path.join(SITE, 'fonts', face + '.woff2')
-    src = os.path.join(FONT_DIR, face + '.ttf')
     if os.path.exists(dst) and os.path.getmtime(dst) >= os.path.getmtime(src):
         return
     os.makedirs(os.path.dirname(dst), exist_ok=True)

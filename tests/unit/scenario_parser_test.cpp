@@ -13,7 +13,7 @@ int firstErrorLine(const std::string& text) {
 }
 
 TEST(ScenarioParser, ReadsQuotedTextsWithEscapesAndComments) {
-  auto script = parse("# a comment\ncase \"a \\\"b\\\" \\\\ c\"\ntype \"u n # o\"  # trailing\n\nexpect Form14.Label2.Caption \"\"\n");
+  auto script = parse("\xEF\xBB\xBF# a comment, after a byte order mark\ncase \"a \\\"b\\\" \\\\ c\"\ntype \"u n # o\"  # trailing\n\nexpect Form14.Label2.Caption \"\"\n");
   ASSERT_TRUE(script.errors.empty()) << script.errors.front().message;
   ASSERT_EQ(script.cases.size(), 1u);
   EXPECT_EQ(script.cases[0].name, "a \"b\" \\ c");
@@ -32,7 +32,10 @@ TEST(ScenarioParser, EveryMalformedLineIsToldWithItsLine) {
   EXPECT_EQ(firstErrorLine("case \"x\"\nexpect Form1.Label1.Colour 3\n"), 2);
   EXPECT_EQ(firstErrorLine("case \"x\"\nexpect Form1.Label1.Visible maybe\n"), 2);
   EXPECT_EQ(firstErrorLine("case \"x\"\nkey PageUp\n"), 2);
-  EXPECT_EQ(firstErrorLine("case \"x\"\nexpect Form18.box 0 1 2 3 4 5 solid\n"), 2);
+  for (const char* i : {"0", "-1", "1.5", "1e300", "18446744073709551616"})  // not a box index
+    EXPECT_EQ(firstErrorLine(std::string("case \"x\"\nexpect Form18.box ") + i + " 1 2 3 4 5 solid\n"), 2) << i;
+  for (const char* name : {"../x", "/tmp/x", "a/b", ".."})  // a snapshot written only into --out
+    EXPECT_EQ(firstErrorLine(std::string("case \"x\"\nsnapshot ") + name + "\n"), 2) << name;
   EXPECT_EQ(firstErrorLine("case \"x\"\n"), 1);                          // a case with no commands
   EXPECT_EQ(firstErrorLine(std::string("case \"x\"\n\0\x01\xff\n", 14)), 2);  // binary garbage
 }

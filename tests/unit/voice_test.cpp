@@ -79,7 +79,6 @@ TEST(Voice, EveryExerciseScreenNamesAnInstructionTheCatalogueSays) {
   const auto texts = keysByText();
   int exercises = 0;
   for (int n = 1; n <= 43; ++n) {
-    ASSERT_TRUE(Program::defined(n)) << "Form" << n;
     const Design& d = program.form(n).design();
     if (isMenu(n)) {
       EXPECT_EQ(d.instruction, "") << "Form" << n;

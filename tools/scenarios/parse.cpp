@@ -58,6 +58,8 @@ Script parse(const std::string& text) {
   std::vector<Word> words;
   while (std::getline(in, line)) {
     ++number;
+    // A byte order mark, as some editors put at the top of a UTF-8 file.
+    if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     std::string error;
     if (line.find('\0') != std::string::npos) {
       script.errors.push_back({number, "not a text line (NUL byte)"});

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <map>
 
+#include "draw/face_measure.h"
 #include "draw/record.h"
 #include "shell/units.h"
 
@@ -17,9 +18,6 @@
 #include <stb_image_write.h>
 #include <stb_truetype.h>
 
-#ifndef FONTS_DIR
-#define FONTS_DIR "/usr/share/fonts/truetype/liberation2"
-#endif
 #ifndef ASSETS_DIR
 #define ASSETS_DIR "assets"
 #endif
@@ -34,10 +32,9 @@ struct Fonts::Face {
 };
 
 Fonts::Fonts() {
-  for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSerif-Regular.ttf",
-                           "LiberationSerif-Bold.ttf"}) {
+  for (const char* file : draw::kFaceFiles) {
     auto face = std::make_unique<Face>();
-    std::ifstream in(std::string(FONTS_DIR) + "/" + file, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     face->data.assign(std::istreambuf_iterator<char>(in), {});
     face->ok = !face->data.empty() && stbtt_InitFont(&face->info, face->data.data(), 0) != 0;
     faces_.push_back(std::move(face));
@@ -47,7 +44,7 @@ Fonts::Fonts() {
 Fonts::~Fonts() = default;
 
 const Fonts::Face* Fonts::face(const draw::FontSpec& f) const {
-  const Face* face = faces_[(f.family == draw::Family::Serif ? 2 : 0) + (f.bold ? 1 : 0)].get();
+  const Face* face = faces_[draw::faceIndex(f)].get();
   return face->ok ? face : nullptr;
 }
 

@@ -167,7 +167,7 @@ class CaseRun {
       check(s.boxes().size() == *number(w[2].text), w[2].text + " boxes", std::to_string(s.boxes().size()));
     } else if (what.find('.') == what.rfind('.') && what.substr(what.find('.') + 1) == "box") {
       auto& s = loadedScreen(screenOf(what));
-      const size_t i = static_cast<size_t>(*number(w[2].text));
+      const size_t i = static_cast<size_t>(*index(w[2].text));
       std::string want;
       for (size_t k = 3; k < 9; ++k) want += (k > 3 ? " " : "") + w[k].text;
       if (i > s.boxes().size()) {

@@ -59,6 +59,11 @@ bool isCount(const Word& w, std::string& error) {
   return fail(error, "not a whole number: " + w.text);
 }
 
+// A name of a file in the output folder, never a path out of it.
+bool isPlainFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
+}
+
 bool checkExpect(const Command& c, std::string& error) {
   const auto& w = c.words;
   if (w.size() < 2) return fail(error, "usage: expect WHAT ...");
@@ -86,7 +91,7 @@ bool checkExpect(const Command& c, std::string& error) {
     return count(c, 3, "expect FormN.boxes N", error) && isCount(w[2], error);
   if (dot != std::string::npos && what.substr(dot + 1) == "box") {
     if (!count(c, 9, "expect FormN.box I LEFT TOP WIDTH HEIGHT COLOUR solid|outline", error)) return false;
-    if (!isCount(w[2], error) || *number(w[2].text) < 1) return fail(error, "box index starts at 1");
+    if (w[2].quoted || !index(w[2].text)) return fail(error, "a box index is a whole number from 1 up, not " + w[2].text);
     for (size_t i = 3; i < 8; ++i)
       if (!isNumber(w[i], error)) return false;
     if (w[8].text != "solid" && w[8].text != "outline") return fail(error, "solid or outline, not " + w[8].text);
@@ -176,6 +181,14 @@ std::optional<double> number(const std::string& word) {
   return v;
 }
 
+std::optional<int> index(const std::string& word) {
+  int n = 0;
+  const char* last = word.data() + word.size();
+  auto [ptr, ec] = std::from_chars(word.data(), last, n);
+  if (ec != std::errc() || ptr != last || n < 1) return std::nullopt;
+  return n;
+}
+
 bool checkCommand(const Command& c, std::string& error) {
   const auto& w = c.words;
   const std::string& verb = w[0].text;
@@ -221,7 +234,11 @@ bool checkCommand(const Command& c, std::string& error) {
     if (kKeys.count(w[1].text)) return true;
     return fail(error, "unknown key " + w[1].text);
   }
-  if (verb == "snapshot") return count(c, 2, "snapshot NAME", error);
+  if (verb == "snapshot") {
+    if (!count(c, 2, "snapshot NAME", error)) return false;
+    if (isPlainFileName(w[1].text)) return true;
+    return fail(error, "a snapshot is named by a plain file name, without folders: " + w[1].text);
+  }
   if (verb == "expect") return checkExpect(c, error);
   return fail(error, "unknown command " + verb);
 }

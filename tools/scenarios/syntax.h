@@ -24,6 +24,10 @@ std::optional<ControlRef> controlRef(const std::string& word, bool withProperty,
 // Integers, reals and 0x hexadecimals.
 std::optional<double> number(const std::string& word);
 
+// A position in a list, counted from 1, in decimal digits: "3" -> 3;
+// nullopt for 0, a sign, a fraction, an exponent or a number past int.
+std::optional<int> index(const std::string& word);
+
 bool checkCommand(const Command& cmd, std::string& error);
 
 }  // namespace scenarios

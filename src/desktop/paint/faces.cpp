@@ -6,11 +6,8 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "draw/face_measure.h"
 #include "paint.h"
-
-#ifndef FONTS_DIR
-#define FONTS_DIR "/usr/share/fonts/truetype/liberation2"
-#endif
 
 namespace paint {
 
@@ -18,9 +15,8 @@ namespace {
 
 bool load() {
   QStringList missing;
-  for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSerif-Regular.ttf",
-                           "LiberationSerif-Bold.ttf"}) {
-    const QString path = QStringLiteral(FONTS_DIR "/") + QLatin1String(file);
+  for (const char* file : draw::kFaceFiles) {
+    const QString path = QString::fromUtf8(file);
     if (QFontDatabase::addApplicationFont(path) < 0) missing << path;
   }
   if (!missing.isEmpty())

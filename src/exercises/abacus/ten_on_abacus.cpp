@@ -146,7 +146,6 @@ class TenOnAbacus : public frame::Exercise {
       (*this)("Label23").visible = true;
       (*this)("Label24").visible = true;
       for (int i = static_cast<int>(n_) + 1; i <= kTen; ++i) lay(i);
-      (*this)("Label24").visible = true;
     }
     if (isMainKeyboardDigit(key)) sleep(kExchangePause);
     if (bead(1).left == kUnitsLeft && answerBox().text == expected()) exchange();
@@ -156,18 +155,18 @@ class TenOnAbacus : public frame::Exercise {
   void lay(int i) {
     bead(i).visible = true;
     unitsDigit().caption = text(i);
-    slideLeft(bead(i), kStartTop, kStartLeft, kUnitsLeft);
-    slideDown(bead(i), kUnitsLeft, kStartTop, kAbacus.slotTop(i));
+    slideAlongTop(bead(i), kStartTop, kStartLeft, kUnitsLeft);
+    slideAlongLeft(bead(i), kUnitsLeft, kStartTop, kAbacus.slotTop(i));
   }
 
   // The ten unit beads, the highest first, go over to the tens spike; the
   // units digit counts down as each leaves.
   void exchange() {
     for (int i = kTen; i >= 1; --i) {
-      slideUp(bead(i), kUnitsLeft, kAbacus.slotTop(i), kStartTop);
+      slideAlongLeft(bead(i), kUnitsLeft, kAbacus.slotTop(i), kStartTop);
       if (i >= 2) unitsDigit().caption = text(i - 1);
-      slideLeft(bead(i), kStartTop, kExchangeFrom, kExchangeTo);
-      slideDown(bead(i), kTensLeft, kStartTop, kAbacus.slotTop(1));
+      slideAlongTop(bead(i), kStartTop, kExchangeFrom, kExchangeTo);
+      slideAlongLeft(bead(i), kTensLeft, kStartTop, kAbacus.slotTop(1));
     }
     (*this)("Image14").visible = true;
     unitsDigit().caption = "0";
@@ -190,9 +189,8 @@ class TenOnAbacus : public frame::Exercise {
       sleep(kStepSleep);
     }
   }
-  void slideLeft(Control& b, double top, double from, double to) { slide(b, from, to, true, top); }
-  void slideDown(Control& b, double left, double from, double to) { slide(b, from, to, false, left); }
-  void slideUp(Control& b, double left, double from, double to) { slide(b, from, to, false, left); }
+  void slideAlongTop(Control& b, double top, double from, double to) { slide(b, from, to, true, top); }
+  void slideAlongLeft(Control& b, double left, double from, double to) { slide(b, from, to, false, left); }
 
   long long n_ = 0;           // unit beads laid at the question, 1 to 9
   long long complement_ = 0;  // what makes them ten
