@@ -205,7 +205,7 @@ class Page(PageCase):
         seen = b.js('''const c = aritmetica.canvas.board, g = c.getContext('2d');
             const first = aritmetica.drawn, end = performance.now() + 5000;
             let resized = false, black = 0;
-            while (isFinite(aritmetica.idleAt()) && performance.now() < end) {
+            while (aritmetica.playing() && performance.now() < end) {
               if (!resized && aritmetica.drawn - first > 5) {
                 resized = true;
                 window.dispatchEvent(new Event('resize'));
