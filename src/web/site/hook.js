@@ -4,19 +4,14 @@
 // "type 5") and resolves to "" or the error once everything they caused
 // has played; query reads the program back; where gives a control's centre
 // (or a position in twips) in CSS pixels; chimes and phrases count the
-// sounds the frames started, started the sources Web Audio started; errors
-// collects what went wrong; ready says the start-up is over; picture is
+// sounds the frames started, started the sources Web Audio started; ready says the start-up is over; picture is
 // the drawing shown, early the title recorded at build time.
 import { board } from './board.js';
 import { last, tick, watchers } from './playback.js';
 import { ready } from './main.js';
 
 const A = window.aritmetica = Object.assign(window.aritmetica || {},
-  { canvas: { board }, errors: [], chimes: 0, phrases: 0, started: 0, drawn: 0 });
-window.addEventListener('error', (e) => A.errors.push(String(e.message)));
-window.addEventListener('unhandledrejection', (e) => A.errors.push(String(e.reason)));
-const logged = console.error.bind(console);
-console.error = (...args) => { A.errors.push(args.join(' ')); logged(...args); };
+  { canvas: { board }, chimes: 0, phrases: 0, started: 0, drawn: 0 });
 const start = AudioBufferSourceNode.prototype.start;
 AudioBufferSourceNode.prototype.start = function (...args) { ++A.started; return start.apply(this, args); };
 watchers.push((f) => {

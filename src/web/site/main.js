@@ -1,14 +1,14 @@
 // Start-up: the chalkboard and the bold face come first, then the program
 // (compiled while it downloads) and the other face (index.html asked for
 // them before any script ran). The title recorded at build time is drawn
-// meanwhile (title.js); the program's own picture replaces it when the
-// program is ready, and the input that came meanwhile is handed to it
+// meanwhile, and input kept (title.js); the program's own picture replaces
+// the title when the program is ready, and the input kept is handed to it
 // then. The other pictures and the service worker follow. Only a program
 // that failed to load says so.
 import { loadPictures, redraw } from './board.js';
 import { chalkboard, stop as stopTitle } from './title.js';
 import { attach as attachPlayback, send, tick, watchers } from './playback.js';
-import { attach as attachInput, fitWindow, listen } from './input.js';
+import { attach as attachInput, fitWindow } from './input.js';
 import { pictures } from './layout.js';
 import { query } from './files.js';
 
@@ -21,7 +21,6 @@ function failed(err) {
   if (!running) document.getElementById('nofile').hidden = false;
 }
 
-listen();
 const program = createAritmetica({
   instantiateWasm(imports, receive) {
     boot.wasm.then((compiled) => WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled)))

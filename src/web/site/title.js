@@ -2,15 +2,18 @@
 // at build time (window.aritmeticaTitle, measured as the program measures,
 // so the program draws exactly the same), drawn as soon as the chalkboard
 // and the bold face are there and again at every resize, until the
-// program's own picture takes over (stop). The build runs it in a plain
-// script of its own, ahead of the program's loader and the other modules,
-// so that the first paint waits for none of them.
+// program's own picture takes over (stop). The input that comes meanwhile
+// is kept from the start (input.js) for the program. The build runs this
+// in a plain script of its own, ahead of the program's loader and of
+// main.js, so that the first paint waits for neither.
 import { draw, layout, loadPictures, redraw } from './board.js';
 import { fit } from './fit.js';
+import { listen } from './input.js';
 
 const boot = window.aritmeticaBoot, recorded = window.aritmeticaTitle;
 export const chalkboard = loadPictures([[1, boot.chalkboard]]);
 let drawn = false, over = false;
+listen();
 
 function place() {
   const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
