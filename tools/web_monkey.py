@@ -6,8 +6,7 @@ or the browser's console does.
 
     tools/web_monkey.py [SITE_DIR] [SECONDS] [SEED]
 
-The site must be a test build (build-web/test-site, the default): the
-monkey reads the errors that its hook collects.
+The site must be a test build (build-web/test-site, the default).
 """
 import os
 import random
@@ -47,7 +46,7 @@ def main():
         else:
             b.keys(rng.choice(KEYS))
         events += 1
-        errors = b.js('return aritmetica.errors') + b.console_errors()
+        errors = b.errors()
         if errors:
             failure = errors
     b.close()

@@ -7,9 +7,7 @@
 
 namespace web {
 
-namespace {
-
-void utf16(std::vector<double>& out, std::string_view utf8) {
+void putText(std::vector<double>& out, std::string_view utf8) {
   std::vector<double> units;
   for (unsigned cp : shell::codePoints(utf8)) {
     if (cp >= 0x10000) {
@@ -22,6 +20,8 @@ void utf16(std::vector<double>& out, std::string_view utf8) {
   out.push_back(double(units.size()));
   out.insert(out.end(), units.begin(), units.end());
 }
+
+namespace {
 
 struct Encode {
   std::vector<double>& out;
@@ -40,7 +40,7 @@ struct Encode {
   void operator()(const draw::Text& t) {
     put({kText, double(t.font.family), t.font.bold ? 1.0 : 0.0, double(t.font.pixelSize), double(t.colour), t.x,
          t.baseline, t.width});
-    utf16(out, t.text);
+    putText(out, t.text);
   }
   void operator()(const draw::Clip& c) { put({kClip, c.rect.x, c.rect.y, c.rect.w, c.rect.h}); }
   void operator()(const draw::Unclip&) { put({kUnclip}); }

@@ -3,6 +3,7 @@
 // Takes no decision about how a control looks (draw::record does), nor
 // about how wide a text is (the faces' own tables do).
 #pragma once
+#include <string_view>
 #include <vector>
 
 #include "draw/drawing.h"
@@ -14,5 +15,8 @@ namespace web {
 // board.js reads the same layout.
 enum Code { kBegin = 0, kFill, kStroke, kSegment, kImage, kText, kClip, kUnclip };
 std::vector<double> encode(const draw::Drawing& drawing, double width, double height);
+
+// A text as the buffers hold it: its length, then its UTF-16 code units.
+void putText(std::vector<double>& out, std::string_view utf8);
 
 }  // namespace web

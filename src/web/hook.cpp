@@ -15,6 +15,7 @@
 #include "lines.h"
 #include "page.h"
 #include "shell/random.h"
+#include "shell/units.h"
 #include "syntax.h"
 
 namespace web {
@@ -89,6 +90,17 @@ std::string query(Page& page, const std::string& word) {
   return out;
 }
 
+// Where the window shows a control's centre, or a position "X Y" in twips
+// of the screen shown: "X Y" in CSS pixels, "" for neither.
+std::string where(Page& page, const std::string& word) {
+  double x = 0, y = 0, w = 0, h = 0;
+  if (std::sscanf(word.c_str(), "%lf %lf", &x, &y) != 2 &&
+      std::sscanf(query(page, word).c_str(), "%lf %lf %lf %lf", &x, &y, &w, &h) != 4)
+    return "";
+  const draw::Rect r = page.fit().toWindow({(x + w / 2) / shell::kTwipsPerPixel, (y + h / 2) / shell::kTwipsPerPixel, 0, 0});
+  return std::to_string(r.x) + " " + std::to_string(r.y);
+}
+
 }  // namespace
 
 session::Machine& machine() { return queued(); }
@@ -118,6 +130,12 @@ EMSCRIPTEN_KEEPALIVE void aritmetica_strict(int on) { web::queued().strict = on 
 EMSCRIPTEN_KEEPALIVE const char* aritmetica_query(const char* word) {
   static std::string answer;
   answer = web::query(web::page(), word);
+  return answer.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_where(const char* word) {
+  static std::string answer;
+  answer = web::where(web::page(), word);
   return answer.c_str();
 }
 

@@ -3,11 +3,12 @@
 
 make_site.py ROOT BUILD SITE PROGRAM [--face FONT.ttf]... [--test]
 [--single PAGE.html]: the page (src/web/site, its modules bundled, the
-program's loader PROGRAM.js and the title's first picture BUILD/title.json
-inlined into index.html), the program built by emscripten
-(BUILD/PROGRAM.wasm), the spoken phrases (BUILD/voice), the desktop's own
-pictures and chime from assets/, each face cut down to the characters the
-program can show (Latin-1) as WOFF2, the web app manifest and the service worker
+program's loader PROGRAM.js, the boundary's names BUILD/layout.js and the
+title's first picture BUILD/title.json inlined into index.html), the
+program built by emscripten (BUILD/PROGRAM.wasm), the spoken phrases
+(BUILD/voice/*.mp3), the desktop's own pictures and chime from assets/,
+each face cut down to the characters the program can show (Latin-1) as
+WOFF2, the web app manifest and the service worker
 with the list of every file, versioned by their contents. With --single,
 also the whole site as one page that asks for nothing (every file inside
 it as a data: address), to be opened from a folder or a USB stick.
@@ -62,19 +63,26 @@ MODULE_IMPORT = re.compile(r"^import\s+(\{[^}]*\}|\*\s+as\s+\w+)\s+from\s+'\./([
 MODULE_EXPORT = re.compile(r"^export\s+(function|const|let|class)\s+(\w+)", re.M)
 
 
-def bundle_modules(page, entries):
+def module_path(page, name):
+    """A module of the page, or layout.js, which write-layout made."""
+    return os.path.join(BUILD, 'layout.js') if name == 'layout' else os.path.join(page, name + '.js')
+
+
+def bundle_modules(page, entries, seen=None):
     """The page's ES modules as one script: each module becomes a function
     run once, in the order of its imports, that returns what it exports;
     an import becomes a reading of those names. Modules stay what they are
-    in the source: one job each, with import and export."""
-    order, seen = [], set()
+    in the source: one job each, with import and export. Modules in `seen`
+    are there already (an earlier script); those bundled now are added."""
+    order = []
+    seen = set() if seen is None else seen
 
     def visit(name, trail):
         if name in seen:
             return
         if name in trail:
             sys.exit('make_site.py: modules import each other in a ring: ' + ' -> '.join(trail + [name]))
-        with open(os.path.join(page, name + '.js'), encoding='utf-8') as f:
+        with open(module_path(page, name), encoding='utf-8') as f:
             text = f.read()
         for _, dep in MODULE_IMPORT.findall(text):
             visit(dep, trail + [name])
@@ -103,10 +111,11 @@ def bundle_modules(page, entries):
 def bundle_page(page, program_js, modules, files=None, title=None):
     """index.html with its style sheet, the program's loader and the page's
     modules inlined: the page asks for nothing but the program's
-    WebAssembly, the faces and the pictures. With files (path -> data:
-    address), those are inside the page too: the single-file edition, which
-    has no manifest and no icon to fetch. With title (record-title's
-    picture), the page draws the title before its program is ready."""
+    WebAssembly, the faces and the pictures. title.js and what it imports
+    come first, in a plain script ahead of the loader, to draw the title
+    (record-title's picture) before the program is ready. With files (path
+    -> data: address), those are inside the page too: the single-file
+    edition, which has no manifest and no icon to fetch."""
     with open(os.path.join(page, 'index.html'), encoding='utf-8') as f:
         html = f.read()
     with open(os.path.join(page, 'style.css'), encoding='utf-8') as f:
@@ -114,11 +123,13 @@ def bundle_page(page, program_js, modules, files=None, title=None):
     with open(program_js, encoding='utf-8') as f:
         loader = f.read()
     guard = lambda text: text.replace('</script', '<\\/script')
+    early = set()
+    html = html.replace('<script src="title.js"></script>\n',
+                        '<script>\n' + guard(bundle_modules(page, ['title'], early)) + '</script>\n')
     html = html.replace('<script src="aritmetica.js"></script>\n', '<script>\n' + guard(loader) + '</script>\n')
     html = html.replace('<script type="module" src="main.js"></script>\n',
-                        '<script type="module">\n' + guard(bundle_modules(page, modules)) + '</script>\n')
-    if title is not None:
-        html = html.replace('<script>\n', '<script>\nwindow.aritmeticaTitle = ' + guard(json.dumps(title)) + ';\n', 1)
+                        '<script type="module">\n' + guard(bundle_modules(page, modules, early)) + '</script>\n')
+    html = html.replace('<script>\n', '<script>\nwindow.aritmeticaTitle = ' + guard(json.dumps(title)) + ';\n', 1)
     if files is not None:
         html = html.replace('<script>\n', '<script>\nwindow.aritmeticaFiles = ' + guard(json.dumps(files)) + ';\n', 1)
         html = re.sub(r'<link rel="(manifest|apple-touch-icon)"[^>]*>\n', '', html)
@@ -171,7 +182,7 @@ def main():
     copy(os.path.join(BUILD, PROGRAM + '.wasm'), os.path.join(SITE, 'aritmetica.wasm'))
     voice = os.path.join(BUILD, 'voice')
     for name in sorted(os.listdir(voice)):
-        if name.endswith('.mp3') or name == 'phrases.txt':
+        if name.endswith('.mp3'):
             copy(os.path.join(voice, name), os.path.join(SITE, 'voice', name))
     assets = os.path.join(ROOT, 'assets')
     for name in sorted(os.listdir(assets)):

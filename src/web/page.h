@@ -1,14 +1,18 @@
 // The browser edition's program: the session, measured by the canvas, and
-// the entry points the page calls (see page.cpp). The page only translates
-// its DOM events into session input and plays the session's steps; what a
-// picture, a key or a press means is decided by the session.
+// the page's three entry points (page.cpp): one input event at a time, and
+// one frame at a time. The page only translates its DOM events into input
+// records and plays the frames; what a picture, a key or a press means is
+// decided by the session, and where the board goes in the window by
+// draw::fit.
 #pragma once
+#include <array>
 #include <memory>
-#include <string>
+#include <optional>
 #include <vector>
 
-#include "canvas.h"
+#include "boundary.h"
 #include "draw/face_measure.h"
+#include "draw/fit.h"
 #include "session/session.h"
 
 namespace web {
@@ -22,14 +26,21 @@ struct Page {
   std::unique_ptr<session::Session> session;
   bool voice = true;
   double windowWidth = 792, windowHeight = 573;  // CSS pixels the board is fitted into
-  std::vector<session::Sound> sounds;             // due at the last advance
-  unsigned long shown = 0;                       // the frame's picture last encoded
-  std::vector<double> picture;                   // the shown picture, encoded for the canvas
-  std::string text;                              // the last text handed to the page
+  // The pointer's last position (CSS pixels), where the cursor, the tooltip
+  // and the tablet's keyboard are looked up; a tooltip only for a mouse
+  // that rests there (a press or a key puts it away till the mouse moves).
+  struct {
+    std::optional<draw::Fit::Point> at;
+    bool tip = false;
+  } pointer;
+  bool wholeScreen = false;                // asked for since the last frame
+  std::optional<unsigned long> shown;      // the frame's picture last handed on
+  std::array<double, kInputSize> inbox{};  // the page writes each input record here
+  std::vector<double> frame;               // the buffer last written
 
-  void start(double now);
-  // A position of the window as twips of the screen shown.
-  session::PointerInput at(double x, double y) const;
+  void input(const Input& in);
+  const std::vector<double>& advance(double now);
+  draw::Fit fit() const;
 };
 
 Page& page();

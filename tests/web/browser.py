@@ -1,74 +1,41 @@
-"""The browser edition in three engines, with one driver interface.
+"""One driver for the page's tests in three engines (catches nothing by
+itself: the tests that use it say what they catch).
 
-Opens the page either from a site folder, served by Python's own static
-server on 127.0.0.1, or from a single HTML file as a file:// URL (see Target),
-and drives one of:
+Opens the page from a site folder, served by Python's own static server on
+127.0.0.1, or from a single HTML file as a file:// URL (Target), in:
 
   chromium  Debian's chromium through chromium-driver (selenium), headless.
   firefox   Debian's firefox-esr through puppeteer-core over WebDriver BiDi
-            (firefox.mjs, a JSON-lines bridge: Debian has no geckodriver),
-            headless; `npm ci` in tests/web installs puppeteer-core.
-  webkit    WebKitGTK, Safari's engine: Debian's WebKitWebDriver with its
-            MiniBrowser (selenium), in a real window on an Xvfb of its own
-            (not $DISPLAY, where the desktop tests move the mouse).
+            (firefox.mjs: Debian has no geckodriver), headless.
+  webkit    WebKitGTK: Debian's WebKitWebDriver with its MiniBrowser
+            (selenium), in a real window on an Xvfb of its own.
 
-Every engine gives real input, dispatched by the browser at CSS pixels of
-the page: mouse presses, moves and releases, keys typed as key events
-(accented letters such as "è" and "ù" too, and WebDriver's key codes such
-as '\\ue003' for Backspace), a script run in the page (an async function
-body: `return await ...` works), screenshots of the page, and the page's
-console errors and uncaught errors.
-
-What each engine's automation can do here (seen on Debian 12 with chromium
-156, firefox-esr 153 and WebKitGTK 2.50), for tests still to come:
-
-  touch       chromium and firefox: real touch pointers (pointerType
-              "touch", with touchstart/touchend). webkit: WebKitWebDriver
-              takes a touch pointer but the GTK port dispatches it as the
-              mouse (pointerType "mouse", no touch events): `touch` is False
-              and the tests tap with the mouse there.
-  long press  every engine: down, ('pause', ms, 0), up in one pointer()
-              call (chromium drops a press held across two calls). No
-              engine makes a contextmenu of a held finger; chromium adds a
-              click after the release, firefox none.
-  pointer cancel
-              WebDriver and BiDi actions have no cancel. chromium alone,
-              through CDP: Emulation.setTouchEmulationEnabled, then
-              Input.dispatchTouchEvent touchStart and touchCancel give
-              pointercancel and touchcancel (Chromium.cdp). firefox, webkit:
-              no way but a synthetic PointerEvent from script.
-  side buttons of the mouse (pointer(..., button=3 or 4))
-              chromium: mousedown/auxclick with button 3 or 4, and the
-              browser then goes back or forward in its history (a test of
-              them must stay on the page: the page must prevent it).
-              firefox: mousedown and mouseup with button 3 or 4, no
-              auxclick, no navigation. webkit: WebKitWebDriver turns them
-              into the left button; middle and right come, with no pointerup.
-  composition (IME)
-              no engine's actions compose: accented letters come as keydown,
-              beforeinput, input, keyup. chromium alone, through CDP
-              (Input.imeSetComposition, then Input.insertText) gives
-              compositionstart/update/end around the text; firefox, webkit:
-              only synthetic CompositionEvents from script.
-  audio       an AudioContext is "running" in headless chromium (gesture or
-              not) and in webkit under Xvfb; in headless firefox it stays
-              "suspended" (no device). Decoding and start() work in all
-              three, so the tests count the chimes asked for
-              (aritmetica.chimes) and the sources started, not a sound.
-  device pixel ratio
-              chromium (CDP) and firefox (BiDi viewport) emulate one; webkit
-              cannot (`ratio` is False).
-  console     chromium: the browser's log; firefox: BiDi log entries and
-              uncaught errors; webkit: WebKitWebDriver keeps no log, so
-              CONSOLE_CATCHER goes before the page's own scripts
-              (console.error, uncaught errors and rejections, files that
-              failed to load).
-  offline, installability, keys by CDP
-              chromium alone.
+Every engine gives real input at CSS pixels of the page (mouse, keys typed
+as key events, accented letters too, WebDriver's key codes such as
+'\\ue003' for Backspace), runs scripts in the page (an async function body),
+takes screenshots, and reports the page's errors (CONSOLE_CATCHER, put
+before the page's own scripts, the same in every engine). What differs is
+in CAN, checked on Debian 12 with chromium 156, firefox-esr 153, WebKitGTK 2.50.
 
 Exit code 77 tells CTest the test was skipped: no page built, or the
 engine's browser is not installed.
 """
+# What each engine's automation can do:
+#   touch   a finger is a touch pointer (WebKitGTK dispatches it as the mouse)
+#   ratio   a device pixel ratio can be emulated
+#   cdp     Chromium's DevTools: composition (Input.imeSetComposition), a
+#           cancelled touch (Input.dispatchTouchEvent touchCancel), the
+#           network taken away, installability (no engine's actions compose
+#           or cancel a touch)
+# Everywhere: a long press is down, ('pause', ms, 0), up in one pointer()
+# call (chromium drops a press held across two); the back and forward
+# buttons reach the page in chromium (which would go back in its history)
+# and firefox; webkit turns them into the left button.
+CAN = {
+    'chromium': {'touch': True, 'ratio': True, 'cdp': True},
+    'firefox': {'touch': True, 'ratio': True, 'cdp': False},
+    'webkit': {'touch': False, 'ratio': False, 'cdp': False},
+}
 import base64
 import functools
 import http.server
@@ -88,26 +55,23 @@ import warnings
 
 SKIP = 77
 HERE = os.path.dirname(os.path.abspath(__file__))
-ENGINES = ('chromium', 'firefox', 'webkit')
 MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
+NEEDS = {'chromium': ['chromium', 'chromedriver'], 'firefox': ['firefox-esr', 'node'],
+         'webkit': ['WebKitWebDriver', MINIBROWSER]}
 TIMEOUT = 60  # seconds for one command: a hang becomes a failure
 
 
-def arguments(argv, default_site='build-web/test-site'):
-    """(engine, page, rest) of a test's command line:
-
-        TEST [--engine chromium|firefox|webkit] [SITE_DIR | PAGE.html] [MORE...]
-
-    The page defaults to $ARITMETICA_WEB_PAGE, then to build-web/test-site (the test build); the
-    engine to $ARITMETICA_BROWSER, then to chromium."""
+def arguments(argv):
+    """(engine, page, rest) of TEST [--engine E] [SITE_DIR | PAGE.html] [MORE...];
+    defaults $ARITMETICA_BROWSER or chromium, $ARITMETICA_WEB_PAGE or build-web/test-site."""
     args = list(argv[1:])
     engine = os.environ.get('ARITMETICA_BROWSER', 'chromium')
-    if len(args) >= 2 and args[0] == '--engine':
+    if args[:1] == ['--engine']:
         engine = args[1]
         del args[:2]
-    if engine not in ENGINES:
-        sys.exit(f'{argv[0]}: unknown engine {engine!r} (one of {", ".join(ENGINES)})')
-    page = args.pop(0) if args else os.environ.get('ARITMETICA_WEB_PAGE', default_site)
+    if engine not in CAN:
+        sys.exit(f'{argv[0]}: unknown engine {engine!r} (one of {", ".join(CAN)})')
+    page = args.pop(0) if args else os.environ.get('ARITMETICA_WEB_PAGE', 'build-web/test-site')
     return engine, page, args
 
 
@@ -115,77 +79,63 @@ def skip_unless_ready(page, engine='chromium'):
     if not os.path.exists(os.path.join(page, 'index.html') if os.path.isdir(page) else page):
         print(f'skipped: no page at {page} (tools/build-web builds it)')
         sys.exit(SKIP)
-    missing = {
-        'chromium': [p for p in ('chromium', 'chromedriver') if not shutil.which(p)],
-        'firefox': [p for p in ('firefox-esr',) if not shutil.which(p)],
-        'webkit': [p for p in ('WebKitWebDriver', MINIBROWSER) if not shutil.which(p)],
-    }[engine]
+    missing = [p for p in NEEDS[engine] if not shutil.which(p)]
     if missing:
         print(f'skipped: {", ".join(missing)} not installed')
         sys.exit(SKIP)
-    if engine == 'firefox' and not (shutil.which('node') and
-                                    os.path.isdir(os.path.join(HERE, 'node_modules', 'puppeteer-core'))):
-        sys.exit(f'node or puppeteer-core is missing: run tools/install-deps (npm ci in {HERE})')
-    if engine != 'firefox':
-        try:
-            import selenium  # noqa: F401
-        except ImportError:
-            print('skipped: python3-selenium is not installed')
-            sys.exit(SKIP)
+    if engine == 'firefox' and not os.path.isdir(os.path.join(HERE, 'node_modules', 'puppeteer-core')):
+        sys.exit(f'puppeteer-core is missing: run tools/install-deps (npm ci in {HERE})')
+    try:
+        import selenium  # noqa: F401
+    except ImportError:
+        print('skipped: python3-selenium is not installed')
+        sys.exit(SKIP)
 
 
-# What WebKit's pages get before their own scripts, since its driver keeps no
-# console log: the same errors that the other engines' logs report.
-CONSOLE_CATCHER = '''<script>(function () {
+# Before the page's own scripts: its errors, the same in every engine.
+CONSOLE_CATCHER = """<script>(function () {
   const caught = window.__consoleErrors = [];
   const error = console.error.bind(console);
   console.error = (...a) => { caught.push('console: ' + a.map(String).join(' ')); error(...a); };
   addEventListener('error', (e) => caught.push(e.target === window ? 'uncaught: ' + e.message
       : 'failed to load: ' + (e.target.src || e.target.href)), true);
   addEventListener('unhandledrejection', (e) => caught.push('uncaught: ' + e.reason));
-})();</script>'''
-
-
-# Put before a page's own scripts for Target.held: the program is compiled
-# but not started until the test calls __releaseProgram() (the page's
-# start-up seen with all the time in the world).
-PROGRAM_HOLDER = '''<script>(function () {
+})();</script>"""
+# For Target.held: the program is compiled but not started until the test
+# calls __releaseProgram() (the start-up seen with all the time in the world).
+PROGRAM_HOLDER = """<script>(function () {
   const instantiate = WebAssembly.instantiate;
   const gate = new Promise((resolve) => { window.__releaseProgram = resolve; });
   WebAssembly.instantiate = (...a) => gate.then(() => instantiate.apply(WebAssembly, a));
-})();</script>'''
+})();</script>"""
 
 
-def with_catcher(html, prelude=''):
-    at = html.find('<head>')
-    at = at + len('<head>') if at >= 0 else 0
-    return html[:at] + prelude + CONSOLE_CATCHER + html[at:]
+def prepared(html, held=False):
+    at = html.find('<head>') + len('<head>')
+    return html[:at] + (PROGRAM_HOLDER if held else '') + CONSOLE_CATCHER + html[at:]
 
 
 class Target:
     """Where the page is opened: a site folder on a free port of 127.0.0.1
-    (`served`), or a single HTML file, copied alone into an empty folder of
-    its own (as onto a USB stick), as a file:// URL. With `catch_console`
-    the HTML pages get CONSOLE_CATCHER first. `held` is the address of the
-    same page with the program held back (PROGRAM_HOLDER)."""
+    (`served`), or a single HTML file copied alone into an empty folder (as
+    onto a USB stick), as a file:// URL; `held` is the same page with the
+    program held back."""
 
-    def __init__(self, page, catch_console=False):
+    def __init__(self, page):
         self.httpd = self.folder = None
         self.served = os.path.isdir(page)
         if self.served:
-            handler = functools.partial(Quiet, directory=page, catch_console=catch_console)
-            self.httpd = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
+            self.httpd = socketserver.ThreadingTCPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=page))
             self.httpd.daemon_threads = True
             self.url = f'http://127.0.0.1:{self.httpd.server_address[1]}/'
             self.held = self.url + 'held.html'
             threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
-        else:
-            self.folder = tempfile.mkdtemp(prefix='aritmetica-')
-            with open(page, encoding='utf-8') as f:
-                html = f.read()
-            name = os.path.basename(page)
-            self.url = self._write('stick', name, with_catcher(html) if catch_console else html)
-            self.held = self._write('held', name, with_catcher(html, PROGRAM_HOLDER))
+            return
+        self.folder = tempfile.mkdtemp(prefix='aritmetica-')
+        with open(page, encoding='utf-8') as f:
+            html = f.read()
+        self.url, self.held = (self._write(folder, os.path.basename(page), prepared(html, held))
+                               for folder, held in (('stick', False), ('held', True)))
 
     def _write(self, folder, name, html):
         os.mkdir(os.path.join(self.folder, folder))
@@ -202,19 +152,13 @@ class Target:
             shutil.rmtree(self.folder, ignore_errors=True)
 
 
-def Server(site):
-    """The site folder on 127.0.0.1 (the benchmarks and the monkey use it)."""
-    return Target(site)
+Server = Target  # the site folder on 127.0.0.1 (the benchmarks and the monkey)
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
                       '.woff2': 'font/woff2', '.js': 'text/javascript'}
-
-    def __init__(self, *args, catch_console=False, **kwargs):
-        self.catch_console = catch_console
-        super().__init__(*args, **kwargs)
 
     def send_head(self):
         path = self.translate_path(self.path)
@@ -223,10 +167,10 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         held = os.path.basename(path) == 'held.html'  # a name the service worker does not keep
         if held:
             path = os.path.join(os.path.dirname(path), 'index.html')
-        if not (self.catch_console or held) or not path.endswith('.html') or not os.path.isfile(path):
+        if not path.endswith('.html') or not os.path.isfile(path):
             return super().send_head()
         with open(path, encoding='utf-8') as f:
-            body = with_catcher(f.read(), PROGRAM_HOLDER if held else '').encode()
+            body = prepared(f.read(), held).encode()
         self.send_response(200)
         self.send_header('Content-Type', 'text/html; charset=utf-8')
         self.send_header('Content-Length', str(len(body)))
@@ -238,13 +182,12 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
 
 
 class Engine:
-    """What the tests ask of every engine; the engines below fill in the
-    primitives (_evaluate, pointer, keys, screenshot, viewport,
-    console_errors, close)."""
+    """What the tests ask of every engine; an engine fills in goto,
+    _evaluate, pointer, type, screenshot, viewport and close."""
     name = ''
-    touch = True   # a finger is a touch pointer, not the mouse
-    ratio = True   # a device pixel ratio can be emulated
-    catch_console = False  # the page needs CONSOLE_CATCHER (Target)
+
+    def __init__(self):
+        self.can = CAN[self.name]
 
     def open(self, url):
         self.goto(url)
@@ -265,6 +208,10 @@ class Engine:
             time.sleep(0.02)
         raise AssertionError('timed out waiting for ' + condition)
 
+    def errors(self):
+        """What went wrong in the page since the last asking."""
+        return self.js('return (window.__consoleErrors || []).splice(0)')
+
     def idle(self):
         self.js('await aritmetica.idle()')
 
@@ -276,30 +223,23 @@ class Engine:
         return self.js('return aritmetica.query(arguments[0])', word)
 
     def where(self, word):
+        """A control's centre ("Form14.Text1") or a position of twips ("X Y")."""
         at = self.js('return aritmetica.where(arguments[0])', word)
         assert at, word + ' is not on the screen shown'
         return at['x'], at['y']
 
     def pixel(self, x, y):
         """The board's colour at logical pixel (x, y), as (r, g, b)."""
-        return tuple(self.js('''
+        return tuple(self.js("""
             const c = aritmetica.canvas.board, k = c.width / 792;
             const d = c.getContext('2d').getImageData(Math.floor((arguments[0] + 0.5) * k),
                                                       Math.floor((arguments[1] + 0.5) * k), 1, 1).data;
-            return [d[0], d[1], d[2]];''', x, y))
+            return [d[0], d[1], d[2]];""", x, y))
 
     def canvas_png(self, path):
         data = self.js("return aritmetica.canvas.board.toDataURL('image/png')")
         with open(path, 'wb') as f:
             f.write(base64.b64decode(data.split(',', 1)[1]))
-
-    def pointer(self, steps, kind='mouse', button=0):
-        """Steps ('down'|'move'|'up', x, y) of one pointer, "mouse" or
-        "touch", at CSS pixels, or ('pause', ms, 0) (a long press is down,
-        pause, up in one call: chromium forgets a press held across two);
-        the mouse's button is 0 left, 1 middle, 2 right, 3 back, 4 forward.
-        Does not wait for the program."""
-        raise NotImplementedError
 
     def click(self, x, y, kind='mouse'):
         """A press and a release at (x, y) in CSS pixels: a click, or a tap."""
@@ -328,6 +268,9 @@ class Selenium(Engine):
         return self.driver.execute_script('return (async function () {' + script + '\n}).apply(null, arguments)', *args)
 
     def pointer(self, steps, kind='mouse', button=0):
+        """Steps ('down'|'move'|'up', x, y) of one pointer, "mouse" or
+        "touch", at CSS pixels, or ('pause', ms, 0); the mouse's button 0
+        left, 1 middle, 2 right, 3 back, 4 forward. Does not wait."""
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
         from selenium.webdriver.common.actions.pointer_input import PointerInput
         actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
@@ -360,7 +303,8 @@ class Selenium(Engine):
 class Chromium(Selenium):
     name = 'chromium'
 
-    def __init__(self, width=792, height=573, ratio=1):
+    def __init__(self, width=792, height=573):
+        super().__init__()
         from selenium import webdriver
         from selenium.webdriver.chrome.service import Service
         self.profile = tempfile.mkdtemp(prefix='aritmetica-chromium-')
@@ -370,10 +314,9 @@ class Chromium(Selenium):
                   '--autoplay-policy=user-gesture-required', '--user-data-dir=' + self.profile]:
             opts.add_argument(a)
         opts.binary_location = shutil.which('chromium')
-        opts.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
         self.driver = webdriver.Chrome(service=Service(shutil.which('chromedriver')), options=opts)
         self.driver.set_script_timeout(TIMEOUT)
-        self.viewport(width, height, ratio)
+        self.viewport(width, height)
 
     def cdp(self, command, params=None):
         return self.driver.execute_cdp_cmd(command, params or {})
@@ -382,9 +325,6 @@ class Chromium(Selenium):
         self.cdp('Emulation.setDeviceMetricsOverride', {
             'width': width, 'height': height, 'deviceScaleFactor': ratio, 'mobile': False})
 
-    def console_errors(self):
-        return [e['message'] for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
-
     def close(self):
         super().close()
         shutil.rmtree(self.profile, ignore_errors=True)
@@ -392,11 +332,9 @@ class Chromium(Selenium):
 
 class WebKit(Selenium):
     name = 'webkit'
-    touch = False  # WebKitGTK dispatches WebDriver's touch pointer as the mouse
-    ratio = False
-    catch_console = True
 
-    def __init__(self, width=792, height=573, ratio=1):
+    def __init__(self, width=792, height=573):
+        super().__init__()
         from selenium import webdriver
         self.xvfb, display = start_xvfb()
         shown = os.environ.get('DISPLAY')
@@ -413,7 +351,7 @@ class WebKit(Selenium):
         else:
             os.environ['DISPLAY'] = shown
         self.driver.set_script_timeout(TIMEOUT)
-        self.viewport(width, height, ratio)
+        self.viewport(width, height)
 
     def viewport(self, width, height, ratio=1):
         """The window grown by MiniBrowser's own bar so that the page gets
@@ -425,9 +363,6 @@ class WebKit(Selenium):
             self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
         self.js('await new Promise(requestAnimationFrame)')
 
-    def console_errors(self):
-        return self.js('return (window.__consoleErrors || []).splice(0)')
-
     def close(self):
         super().close()
         self.xvfb.terminate()
@@ -435,7 +370,8 @@ class WebKit(Selenium):
 
 
 def start_xvfb():
-    """An Xvfb on the first free display: (process, ':N')."""
+    """An Xvfb on the first free display (not $DISPLAY, where the desktop
+    tests move the mouse): (process, ':N')."""
     read, write = os.pipe()
     xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1600x1200x24', '-nolisten', 'tcp'],
                             pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -456,14 +392,16 @@ BIDI_KEYS = {'\ue003': 'Backspace', '\ue004': 'Tab', '\ue006': 'Enter', '\ue007'
 
 
 class Firefox(Engine):
+    """firefox.mjs's commands, one JSON line each way."""
     name = 'firefox'
 
-    def __init__(self, width=792, height=573, ratio=1):
+    def __init__(self, width=792, height=573):
+        super().__init__()
         self.bridge = subprocess.Popen(['node', os.path.join(HERE, 'firefox.mjs'), shutil.which('firefox-esr')],
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, encoding='utf-8')
         self.answers = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
-        self.viewport(width, height, ratio)
+        self.viewport(width, height)
 
     def _read(self):
         for line in self.bridge.stdout:
@@ -494,23 +432,11 @@ class Firefox(Engine):
         self._call('pointer', kind=kind, button=button, steps=[[verb, x, y] for verb, x, y in steps])
 
     def type(self, text):
-        run = ''
-        for ch in text:
-            if ch in BIDI_KEYS:
-                if run:
-                    self._call('type', text=run)
-                    run = ''
-                self._call('press', key=BIDI_KEYS[ch])
-            else:
-                run += ch
-        if run:
-            self._call('type', text=run)
+        for ch in text:  # WebDriver's key codes by name, the rest as typed text
+            self._call('press', key=BIDI_KEYS[ch]) if ch in BIDI_KEYS else self._call('type', text=ch)
 
     def screenshot(self, path):
         self._call('screenshot', path=os.path.abspath(path))
-
-    def console_errors(self):
-        return self._call('errors')
 
     def close(self):
         self.bridge.stdin.close()
@@ -526,15 +452,14 @@ def Browser(width=792, height=573, engine='chromium'):
 
 
 class PageCase(unittest.TestCase):
-    """A test case with one browser of `engine` for the whole class, its
-    window `size` in CSS pixels, and the `page` (a site folder or a single
-    HTML file) ready to open at cls.target.url."""
+    """One browser of `engine` for the whole class, its window `size` in CSS
+    pixels, and the `page` ready to open at cls.target.url."""
     engine, page, size = 'chromium', 'build-web/test-site', (792, 573)
 
     @classmethod
     def setUpClass(cls):
         cls.browser = Browser(*cls.size, engine=cls.engine)
-        cls.target = Target(cls.page, catch_console=cls.browser.catch_console)
+        cls.target = Target(cls.page)
 
     @classmethod
     def tearDownClass(cls):

@@ -57,7 +57,7 @@ class SameWords(PageCase):
                     self.assertLessEqual(abs(real - width), SLACK + TOLERANCE * width,
                                          f'"{text}": measured {width:.2f} px, drawn {real:.2f} px')
         print(f'{b.name}: the widest difference between measured and drawn: {worst[0]:.2f} px ("{worst[1]}")')
-        self.assertEqual(b.console_errors(), [])
+        self.assertEqual(b.errors(), [])
 
 
 if __name__ == '__main__':

@@ -15,8 +15,6 @@
 //   type text                       each character as a key press (accented letters too)
 //   press key                       one named key ("Backspace", "Tab", "Enter")
 //   screenshot path                 the page as PNG
-//   title                           the document's title
-//   errors                          console errors and uncaught errors since the last asking
 import { createInterface } from 'node:readline';
 import puppeteer from 'puppeteer-core';
 
@@ -27,9 +25,6 @@ const browser = await puppeteer.launch({
   headless: true,  // with Firefox's own preferences: its autoplay policy too
 });
 const page = (await browser.pages())[0] || await browser.newPage();
-const errors = [];
-page.on('console', (m) => { if (m.type() === 'error') errors.push('console: ' + m.text()); });
-page.on('pageerror', (e) => errors.push('uncaught: ' + (e && e.message || String(e))));
 
 let touch = null;  // the finger down, a TouchHandle
 const buttons = ['left', 'middle', 'right', 'back', 'forward'];
@@ -62,8 +57,6 @@ const commands = {
   type: ({ text }) => page.keyboard.type(text),
   press: ({ key }) => page.keyboard.press(key),
   screenshot: ({ path }) => page.screenshot({ path }).then(() => null),
-  title: () => page.title(),
-  errors: () => errors.splice(0),
 };
 
 const lines = createInterface({ input: process.stdin });

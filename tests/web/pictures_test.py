@@ -91,11 +91,11 @@ class SamePictures(PageCase):
                 diff = differing(desktop, web)
                 print(f'{name}: {diff} of {w * h} pixels differ ({100 * diff / (w * h):.2f} %)')
                 self.assertLessEqual(diff, (1 - AGREEMENT) * w * h)
-        self.assertEqual(b.console_errors(), [])
+        self.assertEqual(b.errors(), [])
 
     def test_the_backing_store_doubles_at_device_pixel_ratio_2(self):
         b = self.browser
-        if not b.ratio:
+        if not b.can['ratio']:
             self.skipTest(b.name + ' cannot emulate a device pixel ratio')
         b.viewport(792, 600, ratio=2)
         try:

@@ -1,6 +1,7 @@
 // The board: the canvas, letterboxed in the window where the program says
 // the board goes, and the drawing of a picture's commands (the buffer laid
 // out by src/web/canvas.cpp). Decides nothing about how a control looks.
+// Also runs before the program is there, to draw the recorded title.
 import { url } from './files.js';
 
 export const board = document.getElementById('board');
@@ -22,28 +23,25 @@ export function loadPictures(list) {
   }));
 }
 
-// Where a board of width x height goes in the window before the program is
-// there to say (the title recorded at build time): as draw::fit places it.
-function fit(width, height, vw, vh) {
-  const factor = Math.min(vw / width, vh / height) > 0 ? Math.min(vw / width, vh / height) : 1;
-  return [factor, Math.floor((vw - width * factor) / 2), Math.floor((vh - height * factor) / 2), width, height];
-}
-
-// Fits the board to the window as the program places it (or, with no
-// program yet, a board of early.width x early.height); the backing store in
-// whole device pixels, so that the board is crisp.
-export function layout(m, early) {
-  const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
-  if (m) m._aritmetica_window(vw, vh);
-  const placed = m ? [0, 1, 2, 3, 4].map((which) => m._aritmetica_fit(which)) : fit(early.width, early.height, vw, vh);
+// Fits the board to the window where the frame (or, before the program,
+// fit.js) places it, with the margin's colour round it; the backing store
+// in whole device pixels, so that the board is crisp. Returns whether
+// anything moved (the picture is then drawn again).
+let placed = '';
+export function layout({ factor, left, top, width, height, margin }) {
   const dpr = window.devicePixelRatio || 1;
-  const [factor, left, top, width, height] = placed;
+  const key = [factor, left, top, width, height, margin, dpr].join(' ');
+  if (key === placed) return false;
+  placed = key;
   const w = Math.max(1, Math.round(width * factor * dpr)), h = Math.max(1, Math.round(height * factor * dpr));
   if (board.width !== w || board.height !== h) { board.width = w; board.height = h; }
   scale = w / width;
   Object.assign(board.style, {
     width: w / dpr + 'px', height: h / dpr + 'px', left: left + 'px', top: top + 'px',
   });
+  document.documentElement.style.background = document.body.style.background =
+    '#' + margin.toString(16).padStart(6, '0');
+  return true;
 }
 
 function figure(kind, x, y, w, h, radius) {

@@ -5,38 +5,39 @@
 // the browser from acting on them itself, and brings the device's keyboard
 // up for the answer box that has the focus.
 import { board } from './board.js';
-import { tick, refit } from './playback.js';
-import { hover, hideTip } from './pointer.js';
+import { last, send as input, tick } from './playback.js';
+import { hideTip, rest } from './pointer.js';
 import * as sound from './sound.js';
 
 const keys = document.getElementById('keys');  // brings up on-screen keyboards
-const kinds = { pointerdown: 0, pointermove: 1, pointerup: 2, pointercancel: 3 };
-const buttons = { 0: 1, 1: 4, 2: 2 };          // left, middle, right; the side buttons do nothing
-let m = null;
+const events = { pointerdown: 'press', pointermove: 'move', pointerup: 'release', pointercancel: 'cancel' };
+const buttons = { 0: 'left', 1: 'middle', 2: 'right' };  // the side buttons do nothing
+let ready = false;
 let pressing = null;                           // the pointer whose press reached the board
 let typed = ' ';                               // what the hidden input holds
 let waiting = [];                              // input that came before the program was ready
 
-const shiftState = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+const modifiers = (e) => ({ shift: e.shiftKey, ctrl: e.ctrlKey, alt: e.altKey });
 
 // Input that comes before the program is ready (the title is drawn at
 // once) is kept, and handed to the program in order when it is there.
 function send(deliver) {
-  if (m) deliver();
+  if (ready) deliver();
   else waiting.push(deliver);
 }
 
-export function attach(module) {
-  m = module;
+export function attach() {
+  ready = true;
   for (const deliver of waiting) deliver();
   waiting = [];
   tick();
 }
 
-function pointer(e) {
-  const touch = e.pointerType === 'touch' || e.pointerType === 'pen' ? 1 : 0;
-  m._aritmetica_pointer(kinds[e.type], buttons[e.button] || 1, e.clientX, e.clientY, shiftState(e), touch,
-    performance.now());
+const touch = (e) => e.pointerType === 'touch' || e.pointerType === 'pen';
+
+function pointer(e, event = events[e.type]) {
+  input({ event, button: buttons[e.button] || 'left', x: e.clientX, y: e.clientY, ...modifiers(e), touch: touch(e),
+    now: performance.now() });
   tick();
 }
 
@@ -45,8 +46,8 @@ function pointer(e) {
 // any other tap, also in the margin (decided here, in the gesture).
 function keyboard(e) {
   if (e.type !== 'pointerup') return;
-  if (m._aritmetica_on_focused_box(e.clientX, e.clientY)) {
-    keys.inputMode = m._aritmetica_keyboard() === 2 ? 'text' : 'numeric';
+  if (last.frame.onFocusedBox) {
+    keys.inputMode = last.frame.keyboard === 'letters' ? 'text' : 'numeric';
     keys.focus({ preventScroll: true });
     keys.setSelectionRange(keys.value.length, keys.value.length);  // typing goes at the end
   } else {
@@ -54,9 +55,11 @@ function keyboard(e) {
   }
 }
 
-function key(name, character, keypad, shift) {
-  return m.ccall('aritmetica_key', 'number', ['string', 'number', 'number', 'number', 'number'],
-    [name, character, keypad, shift, performance.now()]);
+// A key by its name (KeyboardEvent.key: "Backspace", "F11", ...) or the
+// character it types.
+function key(name, extra = {}) {
+  const typed = [...name].length === 1 ? { character: name.codePointAt(0) } : { name };
+  input({ event: 'key', ...typed, ...extra, now: performance.now() });
 }
 
 export function listen() {
@@ -75,7 +78,7 @@ export function listen() {
   });
   surface.addEventListener('pointermove', (e) => {
     if (e.pointerId === pressing) send(() => pointer(e));
-    else if (m && pressing === null && !m._aritmetica_ended()) hover(m, e);
+    else if (ready && pressing === null) { rest(e); pointer(e, 'hover'); }
   });
   for (const type of ['pointerup', 'pointercancel']) {
     surface.addEventListener(type, (e) => {
@@ -96,11 +99,7 @@ export function listen() {
     sound.open();
     hideTip();
     send(() => {
-      if (m._aritmetica_ended()) return;
-      const shift = shiftState(e);
-      const keypad = e.location === 3 ? 1 : 0;
-      const whole = [...e.key].length === 1 ? key('', e.key.codePointAt(0), keypad, shift) : key(e.key, 0, keypad, shift);
-      if (whole && !e.repeat) toggleWholeScreen();
+      key(e.key, { keypad: e.location === 3, repeat: e.repeat, ...modifiers(e) });
       tick();
     });
   }, true);
@@ -116,11 +115,8 @@ export function listen() {
     while (tail < now.length - same && tail < before.length - same &&
            now[now.length - 1 - tail] === before[before.length - 1 - tail]) ++tail;
     send(() => {
-      for (let i = same; i < before.length - tail; ++i) key('Backspace', 0, 0, 0);
-      for (const ch of now.slice(same, now.length - tail)) {
-        if (ch === '\n') key('Enter', 0, 0, 0);
-        else key('', ch.codePointAt(0), 0, 0);
-      }
+      for (let i = same; i < before.length - tail; ++i) key('Backspace');
+      for (const ch of now.slice(same, now.length - tail)) key(ch === '\n' ? 'Enter' : ch);
       tick();
     });
     typed = keys.value;
@@ -130,7 +126,7 @@ export function listen() {
     if (keys.value.length > 32) keys.value = typed = ' ';
   });
   keys.addEventListener('keydown', (e) => {
-    if (e.key === 'Enter' && !e.isComposing) { e.preventDefault(); send(() => { key('Enter', 0, 0, 0); tick(); }); }
+    if (e.key === 'Enter' && !e.isComposing) { e.preventDefault(); send(() => { key('Enter'); tick(); }); }
   });
 
   // Nothing scrolls, zooms, selects, opens a menu or leaves the page.
@@ -138,10 +134,10 @@ export function listen() {
     document.addEventListener(type, (e) => e.preventDefault());
   document.addEventListener('wheel', (e) => e.preventDefault(), { passive: false });
   document.addEventListener('touchmove', (e) => e.preventDefault(), { passive: false });
-  window.addEventListener('resize', refit);
+  window.addEventListener('resize', () => send(() => { fitWindow(); tick(); }));
 }
 
-function toggleWholeScreen() {
-  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
-  else document.documentElement.requestFullscreen().catch(() => {});
+// The window the board is fitted into.
+export function fitWindow() {
+  input({ event: 'window', width: document.documentElement.clientWidth, height: document.documentElement.clientHeight });
 }

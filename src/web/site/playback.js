@@ -1,38 +1,50 @@
-// Plays the program's steps by the clock: at each displayed frame the
-// latest picture that is due is drawn, and the chime and the phrases due
-// start, so a run of 1 ms pauses becomes a slide at the screen's refresh
-// rate and the whole lasts about the sum of its pauses. Input is never
-// held here: the program holds it while its steps play.
-import { draw, layout } from './board.js';
+// Plays the program's frames by the clock: at each displayed frame the
+// program is brought to now and hands one frame (frame.js reads it): the
+// latest picture that is due is drawn, the board placed where the frame
+// says, the chime and the phrases due start, the pointer takes the shape
+// under it; so a run of 1 ms pauses becomes a slide at the screen's
+// refresh rate and the whole lasts about the sum of its pauses. Input goes
+// in one event at a time (send). Input is never held here: the program
+// holds it while its steps play.
+import { draw, layout, redraw } from './board.js';
+import { inputSize, readFrame, writeInput } from './frame.js';
+import { showPointer } from './pointer.js';
 import * as sound from './sound.js';
 
 let m = null;
+let inbox = 0;      // where the program takes an input record
 let scheduled = 0;  // a frame or a timer is asked for
-let screen = null;  // the caption of the picture drawn last
-export const watchers = { picture: [], sound: [] };
+export const last = { frame: null };  // the frame read last
+export const watchers = [];           // called with every frame read
 
-export function attach(module) { m = module; }
-
-function picture() {
-  const at = m._aritmetica_picture() / 8, n = m._aritmetica_picture_length();
-  const caption = m.UTF8ToString(m._aritmetica_caption());
-  if (caption !== screen) {
-    screen = caption;
-    layout(m);  // a screen of another height
-    if (caption && document.title !== caption) document.title = caption;
-  }
-  draw(new Float64Array(m.HEAPF64.subarray(at, at + n)));
-  for (const w of watchers.picture) w(caption);
+export function attach(module) {
+  m = module;
+  inbox = m._aritmetica_inbox() / 8;
 }
 
-function sounds() {
-  for (let i = 0, n = m._aritmetica_sounds(); i < n; ++i) {
-    const kind = m._aritmetica_sound(i);
-    if (kind === 1) sound.chime();
-    else if (kind === 2) sound.say(m.UTF8ToString(m._aritmetica_text()));
+// One input event, by the fields of frame.js's writeInput.
+export function send(event) {
+  writeInput(m.HEAPF64.subarray(inbox, inbox + inputSize), event);
+  m._aritmetica_input();
+}
+
+function play(f) {
+  const moved = layout(f);  // a screen of another height, a window of another size
+  if (f.drawing) draw(f.drawing);
+  else if (moved) redraw();
+  if (f.caption && document.title !== f.caption) document.title = f.caption;
+  for (const s of f.sounds) {
+    if (s.kind === 'chime') sound.chime();
+    else if (s.kind === 'say') sound.say(s.key, s.text);
     else sound.hush();
-    for (const w of watchers.sound) w(kind);
   }
+  showPointer(f);
+  if (f.wholeScreen) {
+    if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+    else document.documentElement.requestFullscreen().catch(() => {});
+  }
+  last.frame = f;
+  for (const w of watchers) w(f);
 }
 
 // Brings the program to now and plays what is due; then waits for the
@@ -41,18 +53,9 @@ export function tick() {
   if (!m) return;
   scheduled = 0;
   const now = performance.now();
-  if (m._aritmetica_advance(now)) picture();
-  sounds();
-  const wake = m._aritmetica_wake();
-  if (!isFinite(wake) || scheduled) return;
-  if (wake - now < 50) scheduled = requestAnimationFrame(tick);
-  else scheduled = setTimeout(tick, wake - now);
-}
-
-// The same picture refitted to a new window (a tablet turned, F11).
-export function refit() {
-  if (!m) return;
-  layout(m);
-  screen = null;
-  if (m._aritmetica_picture_length()) picture();
+  const f = readFrame(m.HEAPF64.subarray(m._aritmetica_frame(now) / 8));
+  play(f);
+  if (!isFinite(f.wake) || scheduled) return;
+  if (f.wake - now < 50) scheduled = requestAnimationFrame(tick);
+  else scheduled = setTimeout(tick, f.wake - now);
 }

@@ -1,18 +1,12 @@
 // The pointer's shape and the tooltip of the control under a mouse, as the
-// program says (the hand, the chalk, the grab, with their hot spots).
+// frame says (the hand, the chalk, the grab, with their hot spots).
 import { board } from './board.js';
 import { url } from './files.js';
+import { pictures } from './layout.js';
 
 const tip = document.getElementById('tip');
-const cursors = ['default'];
 let tipText = '', tipTimer = 0;
-
-export function attach(m) {
-  for (let p = 1; p <= 3; ++p) {
-    const [name, x, y] = m.UTF8ToString(m._aritmetica_cursor(p)).split(' ');
-    cursors[p] = 'url(' + url('pictures/' + name + '.png') + ') ' + x + ' ' + y + ', pointer';
-  }
-}
+const at = { x: 0, y: 0 };  // the mouse, where the tip goes
 
 export function hideTip() {
   clearTimeout(tipTimer);
@@ -21,27 +15,26 @@ export function hideTip() {
   tipText = '';
 }
 
-export function hover(m, e) {
-  const kind = m._aritmetica_hover(e.clientX, e.clientY);
-  board.style.cursor = cursors[kind] || 'default';
-  if (e.pointerType !== 'mouse') return;
-  const text = m.UTF8ToString(m._aritmetica_text());
-  if (text === tipText) return;
+// Where the mouse rests (the tip waits for the next frame).
+export function rest(e) {
+  at.x = e.clientX;
+  at.y = e.clientY;
+}
+
+export function showPointer(f) {
+  board.style.cursor = f.cursor
+    ? 'url(' + url('pictures/' + pictures[f.cursor] + '.png') + ') ' + f.hotX + ' ' + f.hotY + ', pointer' : 'default';
+  if (f.toolTip === tipText) return;
   hideTip();
-  tipText = text;
-  if (!text) return;
-  const at = { x: e.clientX, y: e.clientY };
+  tipText = f.toolTip;
+  if (!tipText) return;
+  const { x, y } = at;
   tipTimer = setTimeout(() => {
-    tip.textContent = text;
+    tip.textContent = tipText;
     tip.hidden = false;
     const r = tip.getBoundingClientRect();
     const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
-    tip.style.left = Math.min(at.x + 2, vw - r.width - 2) + 'px';
-    tip.style.top = (at.y + 22 + r.height > vh ? at.y - r.height - 4 : at.y + 22) + 'px';
+    tip.style.left = Math.min(x + 2, vw - r.width - 2) + 'px';
+    tip.style.top = (y + 22 + r.height > vh ? y - r.height - 4 : y + 22) + 'px';
   }, 700);
-}
-
-export function reset() {
-  hideTip();
-  board.style.cursor = 'default';
 }

@@ -8,10 +8,8 @@ import { url, query } from './files.js';
 
 let audio = null;                 // null: not opened yet; false: no sound
 const buffers = new Map();        // file -> Promise of an AudioBuffer
-let phrases = null;               // Promise of the catalogue: text -> clip file
 let speaking = null;              // the source of the phrase playing
 let asked = 0;                    // the phrases asked for so far
-export const heard = { chimes: 0, phrases: 0 };  // chimes asked for, phrases started (the tests read them)
 const mode = query.get('voice');  // 'off', 'device', or the clips
 
 export const voiceOn = mode !== 'off';
@@ -25,20 +23,6 @@ export function open() {
   } catch (err) {
     audio = false;  // no sound device: silent
   }
-}
-
-// The catalogue and the clips come after the first paint; the service
-// worker keeps them for use without a network.
-export function prefetch() {
-  if (!voiceOn || phrases) return;
-  phrases = fetch(url('voice/phrases.txt')).then((r) => r.text()).then((text) => {
-    const map = new Map();
-    for (const line of text.split('\n')) {
-      const tab = line.indexOf('\t');
-      if (tab > 0) map.set(line.slice(tab + 1).trim(), 'voice/' + line.slice(0, tab) + '.mp3');
-    }
-    return map;
-  }).catch(() => new Map());
 }
 
 function load(file) {
@@ -66,7 +50,6 @@ function start(buffer) {
 
 export function chime() {
   if (!audio) return;
-  heard.chimes++;
   load('chime.wav').then(start);
 }
 
@@ -76,8 +59,10 @@ function italianVoice() {
   return italian.find((v) => v.localService) || italian[0] || null;
 }
 
-// A phrase stops the one still playing.
-export function say(text) {
+// A phrase (its clip KEY.mp3, or its text for the device's voice) stops
+// the one still playing. The clips are fetched the first time they are
+// said; the service worker keeps them for use without a network.
+export function say(key, text) {
   if (!audio || !voiceOn) return;
   hush();
   const turn = ++asked;
@@ -88,14 +73,10 @@ export function say(text) {
     u.lang = voice.lang;
     u.rate = 0.9;
     speechSynthesis.speak(u);
-    heard.phrases++;
     return;
   }
-  prefetch();
-  phrases.then((map) => map.get(text) ? load(map.get(text)) : null).then((buffer) => {
-    if (turn !== asked) return;
-    speaking = start(buffer);
-    if (speaking) heard.phrases++;
+  load('voice/' + key + '.mp3').then((buffer) => {
+    if (turn === asked) speaking = start(buffer);
   });
 }
 
