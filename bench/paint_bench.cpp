@@ -8,6 +8,7 @@
 
 #include "desktop/paint/paint.h"
 #include "draw/face_measure.h"
+#include "draw/record.h"
 #include "testing/fake_platform.h"
 #include "session/session.h"
 #include "shell/program.h"
@@ -20,6 +21,7 @@ struct Asked {
   shell::FakePlatform platform;
   shell::Program program{platform};
   shell::Screen* screen = nullptr;
+  draw::FaceMeasure measure;
 
   Asked(int number, const char* newQuestion) {
     platform.fallBackTo(7);
@@ -34,10 +36,11 @@ struct Asked {
 
 void fullPaint(benchmark::State& state, int number, const char* newQuestion) {
   Asked asked(number, newQuestion);
-  QImage image(paint::clientSize(*asked.screen), QImage::Format_ARGB32_Premultiplied);
+  const draw::Rect board = draw::clientRect(*asked.screen);
+  QImage image(int(board.w), int(board.h), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     QPainter p(&image);
-    paint::paint(p, asked.program, *asked.screen);
+    paint::replay(p, draw::record(asked.program, *asked.screen, asked.measure));
     p.end();
     benchmark::DoNotOptimize(image.constBits());
   }
@@ -47,18 +50,21 @@ BENCHMARK_CAPTURE(fullPaint, Form26, 26, "Label17")->Unit(benchmark::kMillisecon
 BENCHMARK_CAPTURE(fullPaint, Form18, 18, "Label1")->Unit(benchmark::kMillisecond);
 
 // A digit typed into "Numero seguente entro 10": KeyPress, KeyUp and the
-// judging in the model, then the paint of the window as the desktop does it.
+// judging in the model, then the drawing recorded and the answer box
+// repainted from it, as the desktop paints a frame.
 void keyToRepaintedBox(benchmark::State& state) {
   Asked asked(14, "Label9");
   const shell::Control& box = (*asked.screen)("Text1");
   asked.program.mouseDown(14, shell::Button::Left, box.centreX(), box.centreY());
   asked.program.mouseUp(14, shell::Button::Left, box.centreX(), box.centreY());
-  QImage image(paint::clientSize(*asked.screen), QImage::Format_ARGB32_Premultiplied);
+  const draw::Rect board = draw::clientRect(*asked.screen);
+  QImage image(int(board.w), int(board.h), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     asked.program.key('5', 53);
     QPainter p(&image);
-    p.setClipRect(paint::pixels(box).toAlignedRect());
-    paint::paint(p, asked.program, *asked.screen);
+    const draw::Rect r = draw::pixels(box);
+    p.setClipRect(QRectF(r.x, r.y, r.w, r.h).toAlignedRect());
+    paint::replay(p, draw::record(asked.program, *asked.screen, asked.measure));
     p.end();
     asked.program.key(8, 8);  // Backspace, so that every round types into the same box
     benchmark::DoNotOptimize(image.constBits());

@@ -1,10 +1,10 @@
 // The desktop program: the session on the machine, one window per loaded
-// screen, and the playing of the session's steps by the clock. After every
-// input the windows are brought in line with the model (windows made for
-// screens just loaded, closed for screens unloaded, the active one in
-// front); the pictures, the chime and the phrases are played when they are
-// due, the board of the screen shown showing at each frame the latest
-// picture due. The application quits when the program has ended.
+// screen, and the playing of the session's frames by the clock. At every
+// frame due the windows are brought in line with it (windows made for
+// screens just loaded, closed for screens unloaded, retitled, the active
+// one in front, the pointer of what is under the mouse), its sounds are
+// started, and the boards repainted: the desktop knows the screens only
+// through the frame. The application quits at the frame of the end.
 // It also keeps the one mode of all windows: the designed window, or the
 // whole-screen mode, in which every window fills the monitor of the active
 // one; a window made for a screen just loaded opens directly in the mode.
@@ -14,7 +14,6 @@
 #include <map>
 
 #include "draw/face_measure.h"
-#include "paint/paint.h"
 #include "screen_window.h"
 #include "session/session.h"
 #include "shell/random.h"
@@ -49,7 +48,6 @@ class Desktop {
 
   // The frame shown: what every window paints and points at.
   const session::Frame& frame() const { return session_.frame(); }
-  session::Session& session() { return session_; }
 
   // Input from a window. The sound opens with the child's first input, long
   // before an answer can chime, so that the title window opens without it.

@@ -3,44 +3,38 @@
 #include <QPainter>
 
 #include "paint/paint.h"
-#include "shell/units.h"
 
 namespace desktop {
 
-namespace {
-constexpr double kTwips = shell::kTwipsPerPixel;
-}
-
 Placement Placement::fit(QSizeF board, QSizeF window) {
-  const draw::Fit f = draw::fit(board.width(), board.height(), window.width(), window.height());
   Placement p;
-  p.board_ = board;
-  p.factor_ = f.factor;
-  p.offset_ = QPointF(f.x, f.y);
+  p.fit_ = draw::fit(board.width(), board.height(), window.width(), window.height());
   return p;
 }
 
-QPointF Placement::twips(QPointF window) const { return (window - offset_) / factor_ * kTwips; }
-
-std::optional<QPointF> Placement::twipsOnBoard(QPointF window) const {
-  const QPointF board = (window - offset_) / factor_;
-  if (board.x() < 0 || board.y() < 0 || board.x() >= board_.width() || board.y() >= board_.height())
-    return std::nullopt;
-  return board * kTwips;
+QPointF Placement::toBoard(QPointF window) const {
+  const draw::Fit::Point p = fit_.toBoard(window.x(), window.y());
+  return {p.x, p.y};
 }
 
-QRectF Placement::toWindow(QRectF r) const {
-  return QRectF(offset_ + r.topLeft() * factor_, r.size() * factor_);
+std::optional<QPointF> Placement::onBoard(QPointF window) const {
+  if (!fit_.onBoard(window.x(), window.y())) return std::nullopt;
+  return toBoard(window);
+}
+
+QRectF Placement::toWindow(const draw::Rect& board) const {
+  const draw::Rect r = fit_.toWindow(board);
+  return QRectF(r.x, r.y, r.w, r.h);
 }
 
 void Placement::paint(QPainter& p, QSizeF window, const draw::Drawing& drawing) const {
-  const QRectF board = boardInWindow();
+  const QRectF board = toWindow({0, 0, fit_.boardWidth, fit_.boardHeight});
   // The margins; the board paints itself opaquely over them.
   if (board != QRectF(QPointF(), window)) p.fillRect(QRectF(QPointF(), window), kMarginColour);
   p.save();
-  p.translate(offset_);
-  p.scale(factor_, factor_);
-  p.setClipRect(QRectF(QPointF(), board_), Qt::IntersectClip);
+  p.translate(board.topLeft());
+  p.scale(fit_.factor, fit_.factor);
+  p.setClipRect(QRectF(0, 0, fit_.boardWidth, fit_.boardHeight), Qt::IntersectClip);
   paint::replay(p, drawing);
   p.restore();
 }

@@ -96,18 +96,23 @@ void ScreenWindow::paintEvent(QPaintEvent*) {
 
 const session::HoverArea* ScreenWindow::hoverAt(QPointF position) const {
   const session::Window* w = desktop_.frame().window(screen_);
-  const auto at = placement().twipsOnBoard(position);
-  return w && at ? w->hoverAt(at->x() / shell::kTwipsPerPixel, at->y() / shell::kTwipsPerPixel) : nullptr;
+  const auto at = placement().onBoard(position);
+  return w && at ? w->hoverAt(at->x(), at->y()) : nullptr;
 }
 
+// Also when the picture changes under a mouse at rest: a tooltip whose
+// control has gone, or says something else now, goes with it.
 void ScreenWindow::updatePointer(QPointF position) {
-  const Placement placed = placement();
   const session::HoverArea* hover = hoverAt(position);
   const shell::Pointer p = hover ? hover->pointer : shell::Pointer::Arrow;
   if (p == shell::Pointer::Arrow)
     unsetCursor();
   else
-    setCursor(pointerCursor(p, placed.factor()));
+    setCursor(pointerCursor(p, placement().factor()));
+  if (!toolTip_.isEmpty() && (!hover || QString::fromStdString(hover->toolTip) != toolTip_)) {
+    toolTip_.clear();
+    QToolTip::hideText();
+  }
 }
 
 // A finger's events come as the mouse events Qt makes of them, marked with
@@ -122,11 +127,10 @@ void ScreenWindow::pointer(QMouseEvent* e, int kind) {
     in.button = *b;
   }
   const Placement placed = placement();
-  const auto on = placed.twipsOnBoard(e->position());
-  const QPointF at = on ? *on : placed.twips(e->position());
+  const QPointF at = placed.toBoard(e->position()) * shell::kTwipsPerPixel;
   in.x = at.x();
   in.y = at.y();
-  in.onBoard = on.has_value();
+  in.onBoard = placed.onBoard(e->position()).has_value();
   in.shift = shiftState(e->modifiers());
   const QPointingDevice* device = e->pointingDevice();
   if (device && device->type() == QInputDevice::DeviceType::TouchScreen) in.device = session::Device::Touch;
@@ -166,10 +170,10 @@ bool ScreenWindow::event(QEvent* e) {
     auto* help = static_cast<QHelpEvent*>(e);
     const session::HoverArea* hover = hoverAt(help->pos());
     if (hover && !hover->toolTip.empty()) {
-      const draw::Rect& r = hover->area;
-      QToolTip::showText(help->globalPos(), QString::fromStdString(hover->toolTip), this,
-                         placement().toWindow(QRectF(r.x, r.y, r.w, r.h)).toAlignedRect());
+      toolTip_ = QString::fromStdString(hover->toolTip);
+      QToolTip::showText(help->globalPos(), toolTip_, this, placement().toWindow(hover->area).toAlignedRect());
     } else {
+      toolTip_.clear();
       QToolTip::hideText();
       e->ignore();
     }

@@ -2,8 +2,9 @@
 // (so an animation plays, and a resize during it repaints the same moment),
 // shows the pointer and tooltip the frame gives under the mouse, and hands
 // the mouse, touch and the keyboard to the session, nothing more. Which
-// screens have windows, and when they go, is the Desktop's business. In the whole-screen mode the window fills a
-// monitor and the board is scaled into it (see placement.h).
+// screens have windows, and when they go, is the Desktop's business. In the
+// whole-screen mode the window fills a monitor and the board is scaled into
+// it (see placement.h).
 #pragma once
 #include <QWidget>
 
@@ -21,8 +22,8 @@ class ScreenWindow : public QWidget {
  public:
   ScreenWindow(Desktop& desktop, const session::Window& window);
   int number() const { return screen_; }
-  // The pointer of the control under the mouse, or the arrow; the position
-  // is the window's.
+  // The pointer and tooltip the frame shown gives under the mouse, or the
+  // arrow; the position is the window's.
   void updatePointer(QPointF position);
   // Fills the monitor (the whole-screen mode), or takes the designed size
   // centred on it. Called before the first show too, so that a window opens
@@ -47,6 +48,7 @@ class ScreenWindow : public QWidget {
   Desktop& desktop_;
   int screen_;
   QSize board_;  // the screen's client size, logical pixels
+  QString toolTip_;  // the tooltip this window shows, if any
 };
 
 }  // namespace desktop

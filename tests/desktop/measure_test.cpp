@@ -1,6 +1,6 @@
-// The faces' tables (draw::FaceMeasure) measure text exactly as Qt measures
-// the same faces, so that the desktop's captions wrap and centre as they did
-// when Qt measured them: every caption of every screen, the texts the
+// Catches the faces' tables (draw::FaceMeasure) measuring text otherwise
+// than Qt measures the same faces, which would wrap or centre a desktop
+// caption elsewhere than Qt draws it: every caption of every screen, the texts the
 // screens put into their labels at run time, and every character and
 // kerning pair at every size the screens use.
 #include <gtest/gtest.h>
@@ -124,7 +124,7 @@ TEST_F(MeasureTest, EveryCharacterAndKerningPairAtEverySizeTheScreensUse) {
 // Qt finds the faces by file, the very ones the tables were read from.
 TEST(Faces, TheLiberationFilesAreLoaded) {
   ASSERT_TRUE(paint::loadFaces());
-  EXPECT_EQ(QFontInfo(paint::font({"Arial", 9.75, true})).family(), "Liberation Sans");
+  EXPECT_EQ(QFontInfo(paint::font(draw::font({"Arial", 9.75, true}))).family(), "Liberation Sans");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 
 #include "desktop/paint/paint.h"
+#include "draw/face_measure.h"
+#include "draw/record.h"
 #include "shell/program.h"
 
 namespace scenarios {
@@ -28,7 +30,9 @@ void ensureApplication() {
 bool writeSnapshot(const shell::Program& program, const shell::Screen& screen, const std::string& path,
                    std::string& error) {
   ensureApplication();
-  const QImage image = paint::render(program, screen, 1.0);
+  static const draw::FaceMeasure measure;
+  const draw::Rect board = draw::clientRect(screen);
+  const QImage image = paint::render(draw::record(program, screen, measure), QSize(int(board.w), int(board.h)), 1.0);
   if (!image.save(QString::fromStdString(path), "PNG")) {
     error = "cannot write " + path;
     return false;

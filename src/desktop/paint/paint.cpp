@@ -4,9 +4,6 @@
 #include <QPainter>
 #include <type_traits>
 
-#include "draw/face_measure.h"
-#include "draw/record.h"
-#include "shell/program.h"
 
 namespace paint {
 
@@ -75,27 +72,14 @@ void replay(QPainter& p, const draw::Drawing& drawing) {
   p.restore();
 }
 
-void paint(QPainter& p, const shell::Program& program, const shell::Screen& screen) {
-  static const draw::FaceMeasure measure;
-  replay(p, draw::record(program, screen, measure));
-}
-
-QImage render(const shell::Program& program, const shell::Screen& screen, qreal devicePixelRatio) {
-  const QSize size = clientSize(screen);
+QImage render(const draw::Drawing& drawing, QSize size, qreal devicePixelRatio) {
   QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::black);
   QPainter p(&image);
-  paint(p, program, screen);
+  replay(p, drawing);
   return image;
 }
-
-QSize clientSize(const shell::Screen& screen) {
-  const draw::Rect r = draw::clientRect(screen);
-  return QSize(int(r.w), int(r.h));
-}
-
-QRectF pixels(const shell::Control& c) { return rect(draw::pixels(c)); }
 
 QColor rgb(draw::Rgb c) { return QColor(draw::red(c), draw::green(c), draw::blue(c)); }
 
@@ -109,7 +93,5 @@ QFont font(const draw::FontSpec& f) {
   font.setStyleHint(f.family == draw::Family::Serif ? QFont::Serif : QFont::SansSerif);
   return font;
 }
-
-QFont font(const shell::Font& f) { return font(draw::font(f)); }
 
 }  // namespace paint

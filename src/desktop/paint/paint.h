@@ -15,26 +15,15 @@
 
 class QPainter;
 
-namespace shell {
-class Program;
-class Screen;
-}  // namespace shell
-
 namespace paint {
 
 void replay(QPainter& painter, const draw::Drawing& drawing);
-void paint(QPainter& painter, const shell::Program& program, const shell::Screen& screen);
-QImage render(const shell::Program& program, const shell::Screen& screen, qreal devicePixelRatio);
-
-// The screen's client area in logical pixels.
-QSize clientSize(const shell::Screen& screen);
-// A control's rectangle in logical pixels.
-QRectF pixels(const shell::Control& c);
+// A board's drawing on its own, `size` logical pixels, over black.
+QImage render(const draw::Drawing& drawing, QSize size, qreal devicePixelRatio);
 
 QColor rgb(draw::Rgb c);
 // The Qt font of a drawing font: one of the Liberation files, loaded on first use.
 QFont font(const draw::FontSpec& f);
-QFont font(const shell::Font& f);
 
 // Loads the Liberation faces from Debian's fonts-liberation2 by path (once;
 // font() calls it), with one warning on stderr if a file is missing.

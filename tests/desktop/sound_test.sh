@@ -1,0 +1,86 @@
+#!/bin/sh
+# Catches sound that is not heard or not stopped, under a PulseAudio server
+# of our own with a null sink: the sound module saying MP3 clips made here
+# with sox and lame, hushing a phrase and cutting it short with a new one;
+# the real program saying the instruction of "Numero seguente entro 10",
+# chiming at a wrong answer with --no-voice and saying nothing then.
+#   sound_test.sh PATH/TO/aritmetica PATH/TO/say-check PATH/TO/aritmetica-sound.so
+program=$1
+check=$2
+module=$3
+command -v sox >/dev/null && command -v lame >/dev/null || { echo "SKIP: no sox or lame"; exit 77; }
+. "$(dirname "$0")/null_sink.sh"
+
+# Waits, for as long as a loaded machine takes, for the sink to have
+# received more than $1 seconds of sound.
+wait_loud() {
+  i=0
+  until awk "BEGIN { exit !($(loud_seconds) > $1) }"; do
+    i=$((i + 1))
+    [ $i -gt 1200 ] && fail "$2 (loud for $(loud_seconds) s)"
+    sleep 0.1
+  done
+}
+
+voice=$work/voice
+mkdir -p "$voice"
+clip() {  # clip NAME SECONDS HERTZ: a tone as voice/NAME.mp3
+  sox -n -r 16000 -c 1 "$work/$1.wav" synth "$2" sine "$3" && lame --quiet "$work/$1.wav" "$voice/$1.mp3" ||
+    fail "could not make the clip $1"
+}
+clip short 0.5 440
+clip long 6 440
+# A short clip, said: heard (the first run also builds GStreamer's registry
+# in the new HOME), and the module's thread ends when closed.
+"$check" "$module" "$voice" say:short.mp3 wait:5000 >"$work/log" 2>&1 || fail "say-check: $(cat "$work/log")"
+wait_loud 0.2 "the clip did not reach the sink"
+# A long clip hushed soon after it starts, then a long clip cut short by a
+# new phrase: far less than their twelve seconds reach the sink.
+"$check" "$module" "$voice" say:long.mp3 wait:1000 hush wait:2000 \
+  say:long.mp3 wait:1000 say:short.mp3 wait:2000 >"$work/log" 2>&1 || fail "say-check: $(cat "$work/log")"
+heard=$(loud_seconds)
+awk "BEGIN { exit !($heard < 6) }" || fail "the phrases were not stopped: $heard s heard"
+awk "BEGIN { exit !($heard > 1) }" || fail "the phrases were not heard: $heard s heard"
+
+window() { timeout 120 xdotool search --all --onlyvisible --sync --pid $pid --name "$1\$" | head -1; }
+# walk [OPTION]: from the title to the next-number screen; leaves w set.
+walk() {
+  "$program" "$@" >"$work/log" 2>&1 &
+  pid=$!
+  w=$(window 'Aritmetica cl\. I') && [ -n "$w" ] || fail "no title window"
+  xdotool mousemove --sync --window "$w" 396 236 click 1  # ARITMETICA
+  w=$(window 'Menu principale') && [ -n "$w" ] || fail "no main menu"
+  xdotool mousemove --sync --window "$w" 200 248 click 1  # OPERAZIONI VARIE ENTRO IL 9
+  w=$(window 'Menu operazioni entro 10') && [ -n "$w" ] || fail "no menu within 10"
+  xdotool mousemove --sync --window "$w" 450 160 click 1  # Trova il numero successivo
+  w=$(window 'Numero seguente entro 10') && [ -n "$w" ] || fail "no next-number screen"
+}
+esci() {
+  xdotool mousemove --sync --window "$w" 140 544 click 1
+  i=0
+  while kill -0 $pid 2>/dev/null; do
+    i=$((i + 1)); [ $i -gt 1200 ] && fail "the program did not end at ESCI"
+    sleep 0.1
+  done
+  wait $pid || fail "the program exited with status $?: $(cat "$work/log")"
+  pid=
+}
+
+# The instruction, said as the screen opens.
+before=$(loud_seconds)
+walk
+wait_loud "$before + 0.5" "the instruction never reached the sink: $(cat "$work/log")"
+esci
+# With --no-voice: three seconds in which the instruction would be heard
+# stay silent, then a wrong answer chimes.
+before=$(loud_seconds)
+walk --no-voice
+sleep 3
+[ "$(loud_seconds)" = "$before" ] || fail "--no-voice, yet the sink received sound on the screen's opening"
+xdotool mousemove --sync --window "$w" 65 540 click 1   # the chalk: a question
+xdotool mousemove --sync --window "$w" 520 230 click 1  # the answer box
+xdotool type 0                                          # never the number after another
+wait_loud "$before" "the chime of a wrong answer never reached the sink: $(cat "$work/log")"
+esci
+finish
+echo "PASS"
