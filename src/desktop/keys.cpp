@@ -26,8 +26,7 @@ const std::map<int, KeyName>& namedKeys() {
 }  // namespace
 
 int shiftState(Qt::KeyboardModifiers m) {
-  return (m & Qt::ShiftModifier ? session::kShift : 0) | (m & Qt::ControlModifier ? session::kCtrl : 0) |
-         (m & Qt::AltModifier ? session::kAlt : 0);
+  return session::shiftState(m & Qt::ShiftModifier, m & Qt::ControlModifier, m & Qt::AltModifier);
 }
 
 std::optional<session::Key> key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {

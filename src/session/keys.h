@@ -31,6 +31,9 @@ struct Key {
 
 // The shift state that mouse and key events carry: 1 Shift, 2 Ctrl, 4 Alt.
 enum Shift { kShift = 1, kCtrl = 2, kAlt = 4 };
+constexpr int shiftState(bool shift, bool ctrl, bool alt) {
+  return (shift ? kShift : 0) | (ctrl ? kCtrl : 0) | (alt ? kAlt : 0);
+}
 
 struct KeyCodes {
   int character = 0;

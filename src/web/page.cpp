@@ -37,7 +37,7 @@ session::PointerInput pointerAt(const draw::Fit& f, const Input& in) {
   p.x = b.x * shell::kTwipsPerPixel;
   p.y = b.y * shell::kTwipsPerPixel;
   p.onBoard = f.onBoard(in.x, in.y);
-  p.shift = (in.shift ? 1 : 0) | (in.ctrl ? 2 : 0) | (in.alt ? 4 : 0);
+  p.shift = session::shiftState(in.shift, in.ctrl, in.alt);
   p.device = in.touch ? session::Device::Touch : session::Device::Mouse;
   return p;
 }
@@ -71,7 +71,7 @@ void Page::input(const Input& in) {
       if (!named) return;
       key = session::Key{*named};
     }
-    const int shift = (in.shift ? 1 : 0) | (in.ctrl ? 2 : 0) | (in.alt ? 4 : 0);
+    const int shift = session::shiftState(in.shift, in.ctrl, in.alt);
     if (session->key(key, shift, in.now) == session::KeyName::WholeScreen && !in.repeat) wholeScreen = true;
     return;
   }
@@ -82,7 +82,8 @@ void Page::input(const Input& in) {
 
 const std::vector<double>& Page::advance(double now) {
   PageFrame out;
-  const draw::Fit f = fit();
+  const session::Frame* due = session ? session->advance(now) : nullptr;
+  const draw::Fit f = fit();  // of the frame due: a screen of another height moves the board
   out.factor = f.factor;
   out.left = f.x;
   out.top = f.y;
@@ -93,7 +94,7 @@ const std::vector<double>& Page::advance(double now) {
   out.wholeScreen = wholeScreen;
   wholeScreen = false;
   if (session) {
-    if (const session::Frame* due = session->advance(now)) {
+    if (due) {
       out.sounds = due->sounds;
       if (due->picture != shown) {
         shown = due->picture;

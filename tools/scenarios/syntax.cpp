@@ -223,6 +223,8 @@ bool checkCommand(const Command& c, std::string& error) {
       return fail(error, "drag within one screen");
     return true;
   }
+  if (verb == "rest" || verb == "hold")
+    return count(c, 2, "rest|hold FormN.Control", error) && isControl(w[1], error);
   if (verb == "type") return count(c, 2, "type TEXT", error);
   if (verb == "keypad") {
     if (!count(c, 2, "keypad D", error)) return false;
