@@ -17,6 +17,7 @@
 #include "desktop/desktop.h"
 #include "desktop/paint/paint.h"
 #include "shell/program.h"
+#include "testing/probe.h"
 
 namespace {
 
@@ -49,13 +50,13 @@ struct Touch : ::testing::Test {
   QWidget* front() {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->isVisible() && w->windowTitle() ==
-                                QString::fromStdString(desktop.session().program().active()->caption()))
+                                QString::fromStdString(session::Probe(desktop.session()).program().active()->caption()))
         return w;
     return nullptr;
   }
   // The window position of a board pixel of the screen in front.
   QPoint at(int x, int y) {
-    const QSizeF board = paint::clientSize(*desktop.session().program().active());
+    const QSizeF board = paint::clientSize(*session::Probe(desktop.session()).program().active());
     const double f = std::min(1920 / board.width(), 1080 / board.height());
     return QPoint(int((1920 - board.width() * f) / 2) + int(x * f + 0.5), int((1080 - board.height() * f) / 2) + int(y * f + 0.5));
   }
@@ -65,13 +66,13 @@ struct Touch : ::testing::Test {
     QTest::touchEvent(w, finger()).release(0, p, w);
     QCoreApplication::processEvents();
   }
-  int active() { return desktop.session().program().active()->number(); }
+  int active() { return session::Probe(desktop.session()).program().active()->number(); }
   // The window position of a control's centre on the screen in front.
   QPoint centre(const char* name) {
-    const shell::Control* c = desktop.session().program().active()->find(name);
+    const shell::Control* c = session::Probe(desktop.session()).program().active()->find(name);
     return at(int(c->centreX() / 15), int((c->top + c->height / 2) / 15));
   }
-  bool visible(const char* name) { return desktop.session().program().active()->find(name)->visible; }
+  bool visible(const char* name) { return session::Probe(desktop.session()).program().active()->find(name)->visible; }
 };
 
 TEST_F(Touch, TapsReachTheScreensAtTheScaledPositionsAndNotInTheMargin) {
@@ -98,7 +99,7 @@ TEST_F(Touch, AFingerDragsABeadOntoTheSpike) {
   QTest::touchEvent(w, finger()).move(0, at(664, 240), w);
   QTest::touchEvent(w, finger()).release(0, at(664, 240), w);
   QCoreApplication::processEvents();
-  const QImage image = paint::render(desktop.session().program(), *desktop.session().program().active(), 1);
+  const QImage image = paint::render(session::Probe(desktop.session()).program(), *session::Probe(desktop.session()).program().active(), 1);
   const QColor slot(image.pixel(664, 376));
   EXPECT_GT(slot.red(), 200);
   EXPECT_GT(slot.blue(), 200);
