@@ -47,6 +47,7 @@ class Timeline {
   std::vector<Step> takeAll();
 
  private:
+  friend class Probe;  // the soak reads the steps waiting
   struct Timed {
     double at;
     Step step;

@@ -28,9 +28,14 @@ std::vector<Step> Probe::takeAll() {
 
 double Probe::idleAt() const { return std::max(session_.parts_->timeline.end(), 0.0); }
 
-bool Probe::busy(double now) const {
-  const Session::Parts& p = *session_.parts_;
-  return p.timeline.busy(now) || !p.held.empty();
+bool Probe::playing(double now) const { return session_.parts_->timeline.busy(now); }
+
+bool Probe::holding() const { return !session_.parts_->held.empty(); }
+
+std::vector<Probe::Pending> Probe::pending() const {
+  std::vector<Pending> out;
+  for (const auto& t : session_.parts_->timeline.steps_) out.push_back({t.at, &t.step});
+  return out;
 }
 
 }  // namespace session

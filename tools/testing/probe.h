@@ -32,7 +32,16 @@ class Probe {
   std::vector<Step> takeAll();
   // When the steps of the input handled so far have all played.
   double idleAt() const;
-  bool busy(double now) const;
+  // Steps yet to play at `now`; input held until they have.
+  bool playing(double now) const;
+  bool holding() const;
+  bool busy(double now) const { return playing(now) || holding(); }
+  // The steps waiting, with their times, in the timeline's order.
+  struct Pending {
+    double at;
+    const Step* step;
+  };
+  std::vector<Pending> pending() const;
 
  private:
   Session& session_;
