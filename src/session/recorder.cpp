@@ -17,7 +17,7 @@ void Recorder::beep() { steps_.emplace_back(std::in_place_type<Chime>); }
 // The picture of the moment stays on the board for the pause.
 void Recorder::sleep(int milliseconds) {
   picture();
-  steps_.emplace_back(std::in_place_type<Pause>, milliseconds);
+  steps_.emplace_back(std::in_place_type<Pause>, Pause{milliseconds});
 }
 
 }  // namespace session

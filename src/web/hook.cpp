@@ -14,6 +14,7 @@
 #include "input.h"
 #include "lines.h"
 #include "page.h"
+#include "shell/program.h"
 #include "shell/random.h"
 #include "syntax.h"
 #include "testing/probe.h"
