@@ -10,6 +10,7 @@
 #include "draw/face_measure.h"
 #include "draw/record.h"
 #include "testing/fake_platform.h"
+#include "testing/probe.h"
 #include "session/session.h"
 #include "shell/program.h"
 #include "shell/random.h"
@@ -89,14 +90,15 @@ void abacusLaying(benchmark::State& state) {
   for (auto _ : state) {
     session::Session s(machine, measure);
     s.start(0);
-    s.showOnly(26, 0);
-    const shell::Control& chalk = s.program().form(26)("Label17");
+    session::Probe probe(s);
+    probe.showOnly(26, 0);
+    const shell::Control& chalk = probe.program().form(26)("Label17");
     session::PointerInput press{session::PointerInput::Kind::Press, shell::Button::Left, 26, chalk.centreX(),
                                 chalk.centreY()};
     s.pointer(press, 0);
     press.kind = session::PointerInput::Kind::Release;
     s.pointer(press, 0);
-    steps = s.takeAll().size();
+    steps = probe.takeAll().size();
   }
   state.counters["steps"] = double(steps);
 }

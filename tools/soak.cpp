@@ -1,33 +1,33 @@
-// The soak: a child at the keyboard and the mouse for a long time. Drives the
-// real screens through the fake platform with random input (clicks and
-// presses anywhere on the active screen with any button, digits, keypad,
-// letters, Backspace, Tab, Shift, Enter, drags, close boxes, return labels,
-// jumps straight into any registered screen) and checks after every event
-// that the program is still sound. Prints what it did, or the first
-// violation with the seed and the event number to replay it.
+// The soak: a child at the keyboard, the mouse and the touch screen for a
+// long time, through the session as every edition drives it. Random input
+// of every kind (any Latin-1 character, keypad digits, every special key,
+// mouse and finger presses, moves, releases and cancels on any screen
+// number, loaded or not, on the board and off it, close boxes, jumps into
+// every screen) with a clock that moves by random steps (none, 1 ms, a
+// frame, past the long press, a little backwards). After every input it
+// checks that the session and the program are still sound, and prints the
+// first violation with the seed and the event number to replay it.
 //
 //   soak [--seed N] [--events N] [--verbose]
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <exception>
 #include <map>
-#include <memory>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "draw/face_measure.h"
 #include "frame/exercise.h"
-#include "testing/fake_platform.h"
+#include "session/session.h"
 #include "shell/program.h"
-#include "soak_rules.h"
+#include "testing/probe.h"
 
+using session::PointerInput;
 using shell::Button;
 using shell::Control;
-using shell::Kind;
-using shell::Program;
 using shell::Screen;
 
 namespace {
@@ -42,204 +42,266 @@ struct Violation {
   std::string what;
 };
 
-class Soak {
+// Screens that can stay loaded behind the menu within 10: it is left open
+// behind "Scrittura dei numeri in cifre" (Form9), whose main-menu label
+// leads on to the title, the main menu, the menu within 20 and its
+// exercises with the menu within 10 still open behind.
+bool canJoinMenu10(int n) { return n == 9 || n == 1 || n == 5 || (n >= 24 && n <= 43); }
+
+// The loaded screens, front to back: one, or Form2 with one of the road above.
+bool legalSet(const std::vector<int>& loaded) {
+  if (loaded.size() <= 1) return true;
+  if (loaded.size() > 2) return false;
+  const int other = loaded[0] == 2 ? loaded[1] : loaded[1] == 2 ? loaded[0] : 0;
+  return other != 0 && canJoinMenu10(other);
+}
+
+// A label that shows a number shows 0 to 99, without sign or leading zero.
+std::optional<std::string> badNumber(const Control& c) {
+  if (c.kind != shell::Kind::Label || c.caption.empty()) return std::nullopt;
+  const std::string& t = c.caption;
+  const size_t sign = t[0] == '-' ? 1 : 0;
+  if (sign == t.size() || t.find_first_not_of("0123456789", sign) != std::string::npos) return std::nullopt;
+  if (sign || (t.size() > 1 && t[0] == '0') || t.size() > 2) return "shows \"" + t + "\"";
+  return std::nullopt;
+}
+
+// The counters of a round: questions 0 to 98; no more right answers than
+// questions, give or take the 99th, which counts as question 0 yet may be
+// answered right; tries 0 to 2.
+bool goodScore(const frame::Score& s) {
+  return s.questions >= 0 && s.questions < frame::kQuestionLimit && s.right >= 0 && s.right <= s.questions + 1 &&
+         s.tries >= 0 && s.tries <= 2;
+}
+
+bool isReturnOrExit(const Control& c) {
+  return c.toolTip == "ESCI" ||
+         (c.kind == shell::Kind::Label && (c.caption.rfind("TORNA A ", 0) == 0 || c.caption.rfind("VAI A ", 0) == 0));
+}
+
+const char* const kKeyNames[] = {"Backspace", "Enter", "Escape", "Tab", "Delete", "Left", "Right", "Up", "Down",
+                                 "Home", "End", "Shift", "Control", "Alt", "F11", "F2"};
+
+class Soak : public session::Machine {
  public:
-  explicit Soak(const Options& o) : o_(o), rng_(o.seed) {
-    platform_.fallBackTo(o.seed);
+  explicit Soak(const Options& o) : o_(o), rng_(o.seed), session_(*this, measure_), probe_(session_) {
     for (int n = 1; n <= shell::kScreenCount; ++n) registered_.push_back(n);
-    restart();
   }
 
   int run() {
+    const auto began = std::chrono::steady_clock::now();
+    session_.start(now_);
     for (event_ = 1; event_ <= o_.events; ++event_) {
       try {
         step();
+        tick();
         check();
       } catch (const Violation& v) {
         return report(v.what);
-      } catch (const std::exception& e) {
-        return report(std::string("exception: ") + e.what());
-      } catch (...) {
-        return report("unknown exception");
       }
     }
-    return summary();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    return summary(seconds);
   }
 
+  // session::Machine
+  void reseed() override {}
+  double next() override { return real(); }
+  void log(std::string_view message) override { failure_ = std::string(message); }
+
  private:
-  // --- events ---
+  shell::Program& program() { return probe_.program(); }
+
+  // --- input ---
   void step() {
-    if (program_->ended()) {
-      log("program ended: start again");
+    if (program().ended() && ++endedFor_ > 3) {  // a few inputs into the ended program first
+      note("start again");
       ++restarts_;
-      restart();
+      endedFor_ = 0;
+      afterEnd_ = false;
+      session_.start(now_);
+      return;
     }
-    Screen* s = program_->active();
-    if (!s) throw Violation{"no active screen, yet the program has not ended"};
-    entered_.insert(s->number());
+    if (!program().ended())
+      if (const Screen* s = program().active()) entered_.insert(s->number());
     if (--phaseLeft_ <= 0) {
       diligent_ = pick(3) == 0;
       phaseLeft_ = diligent_ ? 1000 + pick(4000) : 200 + pick(800);
-      log(diligent_ ? "a diligent child: stays on the screen" : "a playful child");
+      note(diligent_ ? "a diligent child: stays on the screen" : "a playful child");
     }
     const int roll = pick(1000);
     if (diligent_) {
-      if (roll < 300) clickSomethingThatAnswers(*s);
-      else if (roll < 350) drag(*s);
-      else keyOrTab();
-      return;
+      if (roll < 300) click();
+      else key();
+    } else if (roll < 4) {
+      jump();
+    } else if (roll < 7) {
+      close();
+    } else if (roll < 10) {
+      takeAll();
+    } else if (roll < 200) {
+      click();
+    } else if (roll < 550) {
+      pointer();
+    } else {
+      key();
     }
-    if (roll < 5) jump();
-    else if (roll < 8) closeBox(*s);
-    else if (roll < 20) returnLabel(*s);
-    else if (roll < 80) drag(*s);
-    else if (roll < 480) click(*s);
-    else keyOrTab();
   }
 
-  // Phases of diligence let the counters run long: clicks only on what
-  // has a Click handler, never on a return label or the exit.
-  void clickSomethingThatAnswers(Screen& s) {
-    std::vector<const Control*> targets;
-    for (const Control& c : s.controls())
-      if (s.hasClick(c) && !soak::isReturnLabel(c) && !soak::isExit(c)) targets.push_back(&c);
-    if (targets.empty()) return click(s);
-    const Control& c = *targets[pick(static_cast<int>(targets.size()))];
-    const double x = c.left + real() * c.width, y = c.top + real() * c.height;
-    press(s, Button::Left, x, y, x, y);
+  // As the scenario runner does: every step at once; then nothing plays.
+  void takeAll() {
+    note("take every step");
+    probe_.takeAll();
+    if (probe_.busy(now_)) throw Violation{"steps taken at once still to play"};
   }
 
-  void restart() {
-    program_.reset();  // the old program's screens go before the new one's
-    program_ = std::make_unique<Program>(platform_);
-    program_->start();
-  }
-
-  // Straight into the next registered screen, round the list: every screen
-  // gets its turn however the menus are wired.
+  // Straight into the next registered screen, round the list.
   void jump() {
-    if (registered_.empty()) return;
     const int n = registered_[jumps_++ % registered_.size()];
-    log("showOnly Form" + std::to_string(n));
-    program_->showOnly(n);
+    note("show Form" + std::to_string(n));
+    probe_.showOnly(n, now_);
   }
 
-  void closeBox(Screen& active) {
-    auto loaded = program_->loaded();
-    Screen* s = pick(4) == 0 ? loaded[pick(static_cast<int>(loaded.size()))] : &active;
-    log("close " + s->name());
-    program_->close(s->number());
+  void close() {
+    const int n = pick(3) == 0 ? pick(46) - 1 : activeNumber();
+    note("close Form" + std::to_string(n));
+    session_.close(n, now_);
   }
 
-  void returnLabel(Screen& s) {
-    std::vector<const Control*> labels;
-    for (const Control& c : s.controls())
-      if (soak::isReturnLabel(c)) labels.push_back(&c);
-    if (labels.empty()) return click(s);
-    const Control& c = *labels[pick(static_cast<int>(labels.size()))];
-    press(s, Button::Left, c.centreX(), c.centreY(), c.centreX(), c.centreY());
+  int activeNumber() {
+    const Screen* s = program().ended() ? nullptr : program().active();
+    return s ? s->number() : 0;
   }
 
-  // A point on a control (most often) or anywhere on the client area.
-  std::pair<double, double> point(Screen& s) {
-    const auto& cs = s.controls();
-    if (!cs.empty() && pick(10) < 7) {
-      const Control& c = cs[pick(static_cast<int>(cs.size()))];
-      if ((diligent_ || pick(20) != 0) && (soak::isExit(c) || soak::isReturnLabel(c)))
-        return anywhere(s);  // not too many Ends and returns
-      return {c.left + real() * c.width, c.top + real() * c.height};
+  // A point on a control of the active screen, most often, or anywhere.
+  std::pair<double, double> point(bool answersOnly) {
+    const Screen* s = program().ended() ? nullptr : program().active();
+    if (s && pick(10) < 8) {
+      std::vector<const Control*> cs;
+      for (const Control& c : s->controls())
+        if (!isReturnOrExit(c) || (!diligent_ && pick(40) == 0))
+          if (!answersOnly || s->hasClick(c)) cs.push_back(&c);
+      if (!cs.empty()) {
+        const Control& c = *cs[pick(int(cs.size()))];
+        return {c.left + real() * c.width, c.top + real() * c.height};
+      }
     }
-    return anywhere(s);
-  }
-  std::pair<double, double> anywhere(Screen& s) {
-    return {real() * shell::kClientWidth, real() * s.height()};
+    return {real() * 13000 - 500, real() * 10000 - 500};
   }
 
-  Button button() {
-    const int r = pick(10);
-    return r < 8 ? Button::Left : r == 8 ? Button::Right : Button::Middle;
+  // A click on something that answers, with the mouse or a finger.
+  void click() {
+    PointerInput p;
+    p.screen = pick(2) ? 0 : activeNumber();
+    std::tie(p.x, p.y) = point(true);
+    p.device = pick(4) == 0 ? session::Device::Touch : session::Device::Mouse;
+    note("click Form" + std::to_string(p.screen) + " " + std::to_string(p.x) + "," + std::to_string(p.y));
+    session_.pointer(p, now_);
+    p.kind = PointerInput::Kind::Release;
+    session_.pointer(p, now_);
   }
 
-  void click(Screen& s) {
-    auto [x, y] = point(s);
-    press(s, button(), x, y, x, y);
+  void pointer() {
+    PointerInput p;
+    const int kind = pick(10);
+    p.kind = kind < 3 ? PointerInput::Kind::Press : kind < 6 ? PointerInput::Kind::Move
+             : kind < 9 ? PointerInput::Kind::Release : PointerInput::Kind::Cancel;
+    const int b = pick(10);
+    p.button = b < 8 ? Button::Left : b == 8 ? Button::Right : Button::Middle;
+    p.screen = pick(10) < 7 ? activeNumber() : pick(46) - 1;
+    std::tie(p.x, p.y) = point(false);
+    p.onBoard = pick(20) != 0;
+    p.shift = pick(8) == 0 ? session::kShift : 0;
+    p.device = pick(3) == 0 ? session::Device::Touch : session::Device::Mouse;
+    note("pointer " + std::to_string(int(p.kind)) + " button " + std::to_string(int(p.button)) + " Form" +
+         std::to_string(p.screen) + (p.device == session::Device::Touch ? " finger" : ""));
+    session_.pointer(p, now_);
   }
 
-  // Mostly a picture picked up and let go over a label, as the bead and rod
-  // screens want; sometimes a press that wanders off and up elsewhere.
-  void drag(Screen& s) {
-    auto [x, y] = point(s);
-    std::vector<const Control*> images, labels;
-    for (const Control& c : s.controls()) {
-      if (c.kind == Kind::Image && c.visible) images.push_back(&c);
-      if (c.kind == Kind::Label && c.visible && !soak::isExit(c)) labels.push_back(&c);
-    }
-    if (!images.empty() && pick(4) != 0) {
-      const Control& c = *images[pick(static_cast<int>(images.size()))];
-      x = c.left + real() * c.width;
-      y = c.top + real() * c.height;
-    }
-    auto [tx, ty] = anywhere(s);
-    if (!labels.empty() && pick(3) != 0) {
-      const Control& c = *labels[pick(static_cast<int>(labels.size()))];
-      tx = c.left + real() * c.width;
-      ty = c.top + real() * c.height;
-    }
-    press(s, pick(6) == 0 ? button() : Button::Left, x, y, tx, ty);
+  void key() {
+    session::Key k;
+    const int kind = pick(100);
+    if (kind < 35) k.character = '0' + pick(10);
+    else if (kind < 45) k = {session::KeyName::Character, unsigned('0' + pick(10)), true};
+    else if (kind < 70) k.character = pick(50) == 0 ? 0x20AC : pick(256);
+    else if (kind < 80) k.name = session::KeyName::Backspace;
+    else k.name = *session::keyNamed(kKeyNames[pick(std::size(kKeyNames))]);
+    note("key " + std::to_string(int(k.name)) + " char " + std::to_string(k.character) + (k.keypad ? " keypad" : ""));
+    session_.key(k, pick(8) == 0 ? session::kShift : 0, now_);
   }
 
-  void press(Screen& s, Button b, double x, double y, double ux, double uy) {
-    const int n = s.number();
-    std::ostringstream what;
-    what << "press " << s.name() << " button " << static_cast<int>(b) << " at " << x << "," << y;
-    if (ux != x || uy != y) what << " up at " << ux << "," << uy;
-    log(what.str());
-    const int shift = pick(8) == 0 ? 1 : 0;
-    program_->mouseDown(n, b, x, y, shift);
-    if (ux != x || uy != y) {
-      for (int i = 1; i <= 3; ++i) program_->mouseMove(n, x + (ux - x) * i / 3, y + (uy - y) * i / 3);
-      check();  // whatever the press did must hold while the button is down
-    }
-    program_->mouseUp(n, b, ux, uy, shift);
-  }
-
-  void keyOrTab() {
-    const soak::Key k = soak::randomKey(pick(1000), pick(1000));
-    log("key " + soak::describe(k));
-    if (k.key.name == session::KeyName::Tab) {
-      program_->tab();
-      return;
-    }
-    const session::KeyCodes c = *session::keyCodes(k.key);  // every key the soak presses reaches the screens
-    program_->key(c.character, c.keyCode, k.shift);
+  // The clock moves on, and the session is brought to it.
+  void tick() {
+    static const double steps[] = {0, 1, 16, 16, 16, session::kLongPressMs + 1, -3};
+    now_ += steps[pick(std::size(steps))];
+    const session::Frame* due = session_.advance(now_);
+    if (!due) return;
+    for (const session::Sound& s : due->sounds)
+      if (std::holds_alternative<session::Say>(s) && !session_.voice()) throw Violation{"a phrase with the voice off"};
+    if (afterEnd_ && !due->ended) throw Violation{"a picture of the screens after the program ended"};
+    if (afterEnd_)
+      for (const session::Sound& s : due->sounds)
+        if (!std::holds_alternative<session::Hush>(s)) throw Violation{"a sound after the program ended"};
+    afterEnd_ = afterEnd_ || due->ended;
   }
 
   // --- invariants ---
   void check() {
+    if (!failure_.empty()) throw Violation{"a handler failed: " + failure_};
+    double last = -1e300;
+    for (const session::Probe::Pending& p : probe_.pending()) {
+      if (p.at < last) throw Violation{"steps out of time order"};
+      last = p.at;
+    }
+    if (probe_.holding() && !probe_.playing(now_))
+      throw Violation{"input held though the steps before it have played"};
+    checkFrame();
+    if (program().ended()) return;
     std::vector<int> loaded;
-    for (Screen* s : program_->loaded()) loaded.push_back(s->number());
-    if (auto bad = soak::illegalSet(loaded)) throw Violation{*bad};
-    if (loaded.empty() && !program_->ended()) throw Violation{"no screen loaded, yet not ended"};
-    for (Screen* s : program_->loaded()) {
+    for (Screen* s : program().loaded()) loaded.push_back(s->number());
+    if (loaded.empty()) throw Violation{"no screen loaded, yet not ended"};
+    if (!legalSet(loaded)) throw Violation{"illegal set of loaded screens:" + names(loaded)};
+    for (Screen* s : program().loaded()) {
       if (Control* f = s->focus()) {
-        auto& cs = s->controls();
-        if (f < cs.data() || f >= cs.data() + cs.size())
-          throw Violation{s->name() + ": the focus is not one of its controls"};
+        const auto& cs = s->controls();
+        if (f < cs.data() || f >= cs.data() + cs.size()) throw Violation{s->name() + ": focus not on its controls"};
       }
       for (const Control& c : s->controls())
-        if (auto bad = soak::badNumber(c)) throw Violation{s->name() + "." + c.name + ": " + *bad};
+        if (auto bad = badNumber(c)) throw Violation{s->name() + "." + c.name + " " + *bad};
     }
-    for (int n : registered_) {
-      auto* e = dynamic_cast<frame::Exercise*>(&program_->form(n));
-      if (!e) continue;
-      if (auto bad = soak::badScore(e->score)) throw Violation{e->name() + ": " + *bad};
-      questions_[n] = std::max<int>(questions_[n], e->score.questions);
-    }
+    for (int n : registered_)
+      if (auto* e = dynamic_cast<frame::Exercise*>(&program().form(n))) {
+        if (!goodScore(e->score)) throw Violation{e->name() + ": counters out of range"};
+        questions_[n] = std::max(questions_[n], int(e->score.questions));
+      }
+  }
+
+  // The frame shown is one the screens drew: loaded screens, the active one
+  // first, and once everything has played, exactly the screens loaded now.
+  void checkFrame() {
+    const session::Frame& f = session_.frame();
+    std::vector<int> shown;
+    for (const session::Window& w : f.windows) shown.push_back(w.screen);
+    if (f.ended != shown.empty()) throw Violation{"a frame ended with windows, or neither"};
+    if (!legalSet(shown) || std::set<int>(shown.begin(), shown.end()).size() != shown.size())
+      throw Violation{"a frame of screens never loaded together:" + names(shown)};
+    if (!probe_.pending().empty() || probe_.holding()) return;
+    std::vector<int> loaded;
+    if (!program().ended())
+      for (Screen* s : program().loaded()) loaded.push_back(s->number());
+    if (shown != loaded || f.ended != program().ended())
+      throw Violation{"the frame shows" + names(shown) + ", the screens loaded are" + names(loaded)};
+  }
+
+  static std::string names(const std::vector<int>& v) {
+    std::string s;
+    for (int n : v) s += " Form" + std::to_string(n);
+    return v.empty() ? " none" : s;
   }
 
   // --- output ---
-  void log(std::string line) {
-    line = "#" + std::to_string(event_) + " " + line;
+  void note(std::string line) {
+    line = "#" + std::to_string(event_) + " at " + std::to_string(now_) + " " + line;
     if (o_.verbose) std::printf("%s\n", line.c_str());
     recent_.push_back(std::move(line));
     if (recent_.size() > 25) recent_.pop_front();
@@ -253,20 +315,18 @@ class Soak {
     return 1;
   }
 
-  int summary() {
-    std::printf("soak: seed %u, %ld events, %d restarts, %d jumps, %d beeps\n", o_.seed, o_.events,
-                restarts_, jumps_, platform_.beeps);
+  int summary(double seconds) {
+    std::printf("soak: seed %u, %ld events in %.1f s (%.0f events a second), %d restarts, %d jumps\n", o_.seed,
+                o_.events, seconds, o_.events / seconds, restarts_, jumps_);
     std::string missing;
     for (int n : registered_)
       if (!entered_.count(n)) missing += " Form" + std::to_string(n);
-    std::printf("soak: entered %zu of %zu registered screens%s%s\n", entered_.size(),
-                registered_.size(), missing.empty() ? "" : "; never entered:", missing.c_str());
     int most = 0;
     for (auto& [n, q] : questions_) most = std::max(most, q);
-    std::printf("soak: most questions seen on one exercise screen: %d\n", most);
-    // Jumps go round the list, so a long soak that misses a screen means the
-    // screen cannot be shown.
-    if (!missing.empty() && o_.events >= 200L * static_cast<long>(registered_.size())) {
+    std::printf("soak: entered %zu of %zu screens%s%s; most questions on one screen: %d\n", entered_.size(),
+                registered_.size(), missing.empty() ? "" : "; never entered:", missing.c_str(), most);
+    // Jumps go round the list: a screen missed once every one had its jump cannot be shown.
+    if (!missing.empty() && jumps_ >= int(registered_.size())) {
       std::printf("soak: VIOLATION (seed %u): screens never entered\n", o_.seed);
       return 1;
     }
@@ -279,15 +339,20 @@ class Soak {
 
   Options o_;
   std::mt19937 rng_;
-  shell::FakePlatform platform_;
-  std::unique_ptr<Program> program_;
+  const draw::FaceMeasure measure_;
+  session::Session session_;
+  session::Probe probe_;
+  double now_ = 0;
+  std::string failure_;
+  bool afterEnd_ = false;  // a frame of the ended program was shown, and no start since
+  int endedFor_ = 0;
   std::vector<int> registered_;
   std::set<int> entered_;
   std::map<int, int> questions_;
   std::deque<std::string> recent_;
   long event_ = 0;
   int restarts_ = 0, jumps_ = 0;
-  bool diligent_ = false;
+  bool diligent_ = false;  // long phases on one screen let the counters run long
   int phaseLeft_ = 0;
 };
 

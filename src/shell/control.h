@@ -22,6 +22,9 @@ enum class Picture {
 
 enum class Pointer { Arrow, Hand, Chalk, Grab };
 
+// The mouse buttons, as mouse events carry them.
+enum class Button { Left = 1, Right = 2, Middle = 4 };
+
 struct Font {
   std::string face = "Arial";
   double points = 9.75;

@@ -37,8 +37,6 @@ struct Box {
   bool solid;
 };
 
-enum class Button { Left = 1, Right = 2, Middle = 4 };
-
 class Screen {
  public:
   Screen(Program& program, int number, Design design);

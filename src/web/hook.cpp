@@ -14,9 +14,11 @@
 #include "input.h"
 #include "lines.h"
 #include "page.h"
+#include "shell/program.h"
 #include "shell/random.h"
 #include "shell/units.h"
 #include "syntax.h"
+#include "testing/probe.h"
 
 namespace web {
 
@@ -80,8 +82,8 @@ std::string query(Page& page, const std::string& word) {
   std::string error;
   const bool withProperty = std::count(word.begin(), word.end(), '.') == 2;
   auto ref = scenarios::controlRef(word, withProperty, error);
-  if (!ref || !page.session || page.session->program().ended()) return "";
-  shell::Screen& s = page.session->program().form(ref->screen);
+  if (!ref || !page.session || session::Probe(*page.session).program().ended()) return "";
+  shell::Screen& s = session::Probe(*page.session).program().form(ref->screen);
   const shell::Control* c = s.loaded() ? s.find(ref->control) : nullptr;
   if (!c) return "";
   if (withProperty) return scenarios::property(*c, ref->property).value_or("");

@@ -1,12 +1,19 @@
-// The session: one table of keys, who gets the pointer, hover, a failing
-// handler, the timeline of a handler that pauses and what is due when,
-// fingers, and what is said.
+// The session's parts, each alone with a fake clock, and the session that
+// wires them: held input handed on in order and runs of moves merged; a
+// finger's tap, drag, long press and cancel; steps played from when they
+// are first asked for, the latest picture due, the end of a phrase that
+// holds nothing up; what the voice says; a press that reached no screen,
+// a failing handler, and steps taken by the tests that are not waited for.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
+#include "session/gestures.h"
+#include "session/input_queue.h"
 #include "session/session.h"
+#include "session/timeline.h"
 #include "shell/program.h"
+#include "testing/probe.h"
 
 using namespace session;
 using shell::Button;
@@ -15,16 +22,100 @@ using Kind = PointerInput::Kind;
 
 namespace {
 
-struct TestMachine : Machine {
+PointerInput finger(Kind kind, double x = 5000) {
+  return {kind, Button::Left, 40, x, 5000, true, 0, Device::Touch};
+}
+
+std::string kinds(const std::vector<PointerInput>& out) {
+  std::string s;
+  for (const PointerInput& p : out)
+    s += std::string(p.button == Button::Right ? "R" : "L") + "PMRC"[int(p.kind)] + ";";
+  return s;
+}
+
+TEST(InputQueue, HandsInputOnInOrderWithRunsOfMovesMerged) {
+  InputQueue q;
+  auto move = [](double x) {
+    Input in{Input::Kind::Pointer};
+    in.pointer = {Kind::Move, Button::Left, 0, x, 0};
+    return in;
+  };
+  q.push({Input::Kind::Key});
+  q.push(move(1));
+  q.push(move(2));
+  q.push(move(3));
+  q.push({Input::Kind::Close});
+  q.push(move(4));
+  EXPECT_EQ(q.pop()->kind, Input::Kind::Key);
+  EXPECT_EQ(q.pop()->pointer.x, 3);  // the latest place of the run
+  EXPECT_EQ(q.pop()->kind, Input::Kind::Close);
+  EXPECT_EQ(q.pop()->pointer.x, 4);  // a move after other input is its own
+  EXPECT_FALSE(q.pop());
+}
+
+TEST(Gestures, AFingerTapsDragsPressesLongAndIsCancelled) {
+  Gestures g;
+  EXPECT_EQ(kinds(g.pointer(finger(Kind::Press), 0)), "");  // not yet a press
+  EXPECT_EQ(kinds(g.pointer(finger(Kind::Release), 100)), "LP;LR;");  // a tap
+  g.pointer(finger(Kind::Press), 1000);
+  EXPECT_EQ(g.wakeAt(), 1000 + kLongPressMs);
+  EXPECT_EQ(kinds(g.advance(1000 + kLongPressMs - 1)), "");
+  EXPECT_EQ(kinds(g.advance(1000 + kLongPressMs)), "RP;");  // held still: the right button
+  EXPECT_EQ(kinds(g.pointer(finger(Kind::Release), 1600)), "RR;");
+  g.pointer(finger(Kind::Press), 2000);
+  EXPECT_EQ(kinds(g.pointer(finger(Kind::Cancel), 2100)), "");  // nothing at all
+  EXPECT_EQ(kinds(g.advance(5000)), "");
+  g.pointer(finger(Kind::Press), 6000);
+  EXPECT_EQ(kinds(g.pointer(finger(Kind::Move, 5000 + kTouchSlopTwips / 2), 6010)), "");  // within the slop
+  const auto drag = g.pointer(finger(Kind::Move, 5000 + 2 * kTouchSlopTwips), 6020);
+  EXPECT_EQ(kinds(drag), "LP;LM;");
+  EXPECT_EQ(drag[0].x, 5000);  // the drag starts where the finger came down
+  EXPECT_EQ(kinds(g.pointer(finger(Kind::Cancel), 6030)), "LC;");
+  // A mouse's moves and release follow its press only.
+  EXPECT_EQ(kinds(g.pointer({Kind::Move}, 7000)), "");
+  EXPECT_EQ(kinds(g.pointer({Kind::Release}, 7000)), "");
+  EXPECT_EQ(kinds(g.pointer({Kind::Press, Button::Left, 0, 0, 0, false}, 7000)), "");  // the margin
+}
+
+Frame picture(int n) {
+  Frame f;
+  f.picture = n;  // stands for what the picture shows
+  return f;
+}
+
+TEST(Timeline, ThePictureDueIsTheLatestWhoseTimeHasComeFromWhenFirstAskedFor) {
+  Timeline t;
+  t.lay({picture(1), Pause{10}, picture(2), Pause{10}, picture(3), Chime{}}, 100, true);
+  EXPECT_TRUE(t.busy(119));
+  // The handler took long: the steps play from the first call, not from 100.
+  t.rebase(400);
+  EXPECT_EQ(t.due(400).frame->picture, 1u);
+  EXPECT_FALSE(t.due(409).frame);
+  EXPECT_EQ(t.wakeAt(), 410);
+  const Timeline::Due last = t.due(425);  // the second picture is skipped
+  EXPECT_EQ(last.frame->picture, 3u);
+  ASSERT_EQ(last.sounds.size(), 1u);
+  EXPECT_TRUE(std::holds_alternative<Chime>(last.sounds[0]));
+  EXPECT_FALSE(t.busy(420));
+}
+
+TEST(Timeline, TheEndOfAPhraseAtOnceHoldsNothingUpAndWaitingPhrasesAreDropped) {
+  Timeline t;
+  t.lay({Say{"k", "TROVA"}, picture(1)}, 100, true);
+  t.hushNow(150);
+  t.dropPhrases();
+  t.rebase(160);
+  EXPECT_EQ(t.wakeAt(), 150);
+  const Timeline::Due due = t.due(160);
+  ASSERT_TRUE(due.frame);  // the picture of 100, now
+  ASSERT_EQ(due.sounds.size(), 1u);
+  EXPECT_TRUE(std::holds_alternative<Hush>(due.sounds[0]));
+}
+
+struct Still : Machine {
   void reseed() override {}
-  double next() override { return draws.empty() ? 0.5 : take(); }
-  double take() {
-    const double r = draws.front();
-    draws.erase(draws.begin());
-    return r;
-  }
+  double next() override { return 0.5; }
   void log(std::string_view m) override { logged.emplace_back(m); }
-  std::vector<double> draws;
   std::vector<std::string> logged;
 };
 
@@ -35,39 +126,46 @@ struct FixedMeasure : draw::Measure {
 };
 
 // A screen of our own whose handlers are what a test needs.
-class Probe : public shell::Screen {
+class Own : public shell::Screen {
  public:
-  Probe(shell::Program& p, int number, std::vector<Control> controls)
-      : Screen(p, number, shell::Design{"probe", 8595, shell::kNoColour, std::move(controls)}) {}
+  Own(shell::Program& p, int number, std::vector<Control> controls)
+      : Screen(p, number, shell::Design{"own", 8595, shell::kNoColour, std::move(controls)}) {}
   using Screen::onClick;
   using Screen::onMouseDown;
   using Screen::show;
-  using Screen::sleep;
-  using Screen::beep;
 };
 
 struct SessionTest : ::testing::Test {
-  TestMachine machine;
+  Still machine;
   FixedMeasure measure;
   Session session{machine, measure};
+  Probe probe{session};
 
   void SetUp() override {
     session.start(0);
     session.advance(0);
   }
-  Probe& probe(int number, std::vector<Control> controls) {
-    auto p = std::make_unique<Probe>(session.program(), number, std::move(controls));
-    Probe& ref = *p;
-    session.program().install(std::move(p));
+  Own& own(int number, std::vector<Control> controls) {
+    auto p = std::make_unique<Own>(probe.program(), number, std::move(controls));
+    Own& ref = *p;
+    probe.program().install(std::move(p));
     return ref;
   }
-  void click(int screen, const Control& c, double now = 0, Device d = Device::Mouse) {
-    session.pointer({Kind::Press, Button::Left, screen, c.centreX(), c.centreY(), true, 0, d}, now);
-    session.pointer({Kind::Release, Button::Left, screen, c.centreX(), c.centreY(), true, 0, d}, now);
+  void click(int screen, const Control& c, double now = 0) {
+    session.pointer({Kind::Press, Button::Left, screen, c.centreX(), c.centreY()}, now);
+    session.pointer({Kind::Release, Button::Left, screen, c.centreX(), c.centreY()}, now);
+  }
+  std::vector<std::string> said(const std::vector<Sound>& sounds) {
+    std::vector<std::string> out;
+    for (const Sound& s : sounds) {
+      if (const auto* say = std::get_if<Say>(&s)) out.push_back(say->text);
+      if (std::holds_alternative<Hush>(s)) out.push_back("(hush)");
+    }
+    return out;
   }
   std::vector<std::string> said() {
     std::vector<std::string> out;
-    for (const Step& s : session.takeAll()) {
+    for (const Step& s : probe.takeAll()) {
       if (const auto* say = std::get_if<Say>(&s)) out.push_back(say->text);
       if (std::holds_alternative<Hush>(s)) out.push_back("(hush)");
     }
@@ -75,194 +173,78 @@ struct SessionTest : ::testing::Test {
   }
 };
 
-TEST(Keys, OneTableForEveryEdition) {
-  // The codes the screens read: digits judge on KeyUp (48-57, keypad
-  // 96-105), so a character must never borrow them, nor a special key's.
-  struct Typed { char32_t c; bool keypad; int ch, code; };
-  for (const Typed& t : {Typed{'7', false, '7', 55}, {'7', true, '7', 103}, {'.', false, '.', 190},
-                         {'a', false, 'a', 65}, {0xE8, false, 0xE8, 186}, {0x20AC, false, 0, 69}}) {
-    const KeyCodes k = keyCodes({KeyName::Character, t.c, t.keypad}).value_or(KeyCodes{-1, -1});
-    EXPECT_EQ(k.character, t.ch) << unsigned(t.c);
-    EXPECT_EQ(k.keyCode, t.code) << unsigned(t.c);
-  }
-  EXPECT_FALSE(keyCodes({KeyName::Character, 0x4E00}));  // no Latin-1 code, no key
-  EXPECT_EQ(keyNamed("ArrowRight"), KeyName::Right);      // as the page names it
-  EXPECT_FALSE(keyCodes({*keyNamed("Tab")}));             // Tab moves the focus instead
-  EXPECT_FALSE(keyNamed("F5"));
-}
-
-TEST_F(SessionTest, APressBelongsToTheScreenItBeganOnEvenAfterAnotherOpens) {
-  Probe& a = probe(40, {shell::image("Door", shell::Picture::FaceHappy, 100, 100, 600, 600)});
-  Probe& b = probe(41, {shell::label("Mat", 0, 0, 3000, 3000)});
+TEST_F(SessionTest, APressBelongsToTheScreenItReachedAndOnlyThere) {
+  Own& a = own(40, {shell::image("Door", shell::Picture::FaceHappy, 100, 100, 600, 600)});
+  Own& b = own(41, {shell::label("Mat", 0, 0, 3000, 3000)});
   std::string log;
   a.onMouseDown("Door", [&](Button, int, double, double) { a.show(41); });
   a.onClick("Door", [&] { log += "A;"; });
   b.onClick("Mat", [&] { log += "B;"; });
-  session.showOnly(40, 0);
+  probe.showOnly(40, 0);
   click(40, a("Door"));
-  EXPECT_EQ(session.program().active()->number(), 41);
+  EXPECT_EQ(probe.program().active()->number(), 41);
   EXPECT_EQ(log, "A;");  // the release went to the screen pressed, not to the one in front
-}
-
-TEST_F(SessionTest, HoverShowsTheControlsPointerAndTooltipAndNothingOffIt) {
-  session.showOnly(14, 0);
-  session.takeAll();
-  auto hover = [&](const Control& c) {
-    const session::HoverArea* a = session.frame().window(14)->hoverAt(c.centreX() / 15, c.centreY() / 15);
-    return a ? *a : session::HoverArea{};
-  };
-  const Control& chalk = session.program().form(14)("Label9");
-  const auto over = hover(chalk);
-  EXPECT_NE(over.pointer, shell::Pointer::Arrow);
-  EXPECT_EQ(over.pointer, chalk.pointer);
-  EXPECT_FALSE(over.toolTip.empty());
-  EXPECT_EQ(over.area.x, chalk.left / 15);
-  EXPECT_EQ(session.frame().window(14)->hoverAt(11000 / 15, 100 / 15), nullptr);
-  // The instruction can be tapped to hear it: the hand, while the voice is on.
-  const Control& instruction = session.program().form(14)("Label1");
-  EXPECT_EQ(hover(instruction).pointer, shell::Pointer::Hand);
-  session.setVoice(false, 0);
-  session.close(40, 0);  // any input: a new frame
-  session.takeAll();
-  EXPECT_EQ(hover(instruction).pointer, shell::Pointer::Arrow);
+  probe.showOnly(40, 0);
+  click(41, b("Mat"));  // Form41 is not loaded: its press reaches nothing, nor does its release
+  click(44, b("Mat"));  // nor does a screen that does not exist
+  session.close(44, 0);
+  EXPECT_EQ(log, "A;");
+  EXPECT_EQ(machine.logged, std::vector<std::string>{});
+  EXPECT_EQ(probe.loaded(44), nullptr);
+  EXPECT_EQ(session.frame().window(44), nullptr);
 }
 
 TEST_F(SessionTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
-  Probe& p = probe(40, {shell::label("Bad", 0, 0, 1000, 1000), shell::label("Good", 2000, 0, 1000, 1000)});
+  Own& p = own(40, {shell::label("Bad", 0, 0, 1000, 1000), shell::label("Good", 2000, 0, 1000, 1000)});
   int good = 0;
   p.onClick("Bad", [] { throw std::runtime_error("broken handler"); });
   p.onClick("Good", [&] { ++good; });
-  session.showOnly(40, 0);
+  probe.showOnly(40, 0);
   click(40, p("Bad"));
   click(40, p("Good"));
   EXPECT_EQ(machine.logged, std::vector<std::string>{"broken handler"});
   EXPECT_EQ(good, 1);
-  EXPECT_EQ(session.program().active()->number(), 40);
 }
 
-// The beads laid on "Completa la decina sull'abaco": each 1 ms step is a
-// picture and its pause, in order, then the final picture; nothing is slept.
-TEST_F(SessionTest, AHandlerThatPausesIsATimelineOfPicturesAndPauses) {
-  session.showOnly(26, 0);
-  session.takeAll();
-  machine.draws = {0.95, 0.85};
-  const Control& chalk = session.program().form(26)("Label17");
-  session.pointer({Kind::Press, Button::Left, 26, chalk.centreX(), chalk.centreY()}, 0);
-  session.takeAll();
-  session.pointer({Kind::Release, Button::Left, 26, chalk.centreX(), chalk.centreY()}, 0);
-  const std::vector<Step> steps = session.takeAll();
-  int pauses = 0, pictures = 0;
-  for (size_t i = 0; i + 1 < steps.size(); i += 2) {
-    if (!std::holds_alternative<session::Frame>(steps[i]) || !std::holds_alternative<Pause>(steps[i + 1])) break;
-    EXPECT_EQ(std::get<Pause>(steps[i + 1]).milliseconds, 1);
-    ++pauses;
-    ++pictures;
-  }
-  EXPECT_EQ(pauses, 1098);
-  ASSERT_EQ(steps.size(), 2u * 1098 + 1);
-  const auto& first = std::get<session::Frame>(steps.front());
-  const auto& last = std::get<session::Frame>(steps.back());
-  EXPECT_EQ(first.active()->screen, 26);
-  EXPECT_FALSE(first.active()->drawing.empty());
-  EXPECT_NE(first.active()->drawing, last.active()->drawing);  // the beads moved
-}
-
-TEST_F(SessionTest, ThePictureDueIsTheLatestWhoseTimeHasComeAndInputWaitsItsTurn) {
-  Probe& p = probe(40, {shell::label("Go", 0, 0, 1000, 1000).withCaption("GO"),
-                        shell::textBox("Box", 2000, 0, 1000, 400)});
-  int clicks = 0;
-  p.onClick("Go", [&] {
-    ++clicks;
-    for (int i = 1; i <= 3; ++i) {
-      p("Go").left = i * 100;  // a different picture at every step
-      p.sleep(10);
-    }
-    p.beep();
-  });
-  session.showOnly(40, 0);
-  session.advance(0);
-  click(40, p("Go"), 100);
-  EXPECT_EQ(session.wakeAt(), 100);
-  EXPECT_NE(session.advance(100), nullptr);  // the picture of the first step
-  const auto firstPicture = session.frame().active()->drawing;
-  EXPECT_EQ(session.advance(105), nullptr);
-  EXPECT_NE(session.advance(125), nullptr);  // the third step's; the second one is skipped
-  EXPECT_NE(session.frame().active()->drawing, firstPicture);
-  // Input meanwhile waits; the chime comes with the last picture.
-  session.key({KeyName::Character, '7'}, 0, 126);
-  EXPECT_EQ(p("Box").text, "");
-  EXPECT_EQ(session.wakeAt(), 130);
-  const session::Frame* due = session.advance(130);
-  ASSERT_TRUE(due && due->sounds.size() == 1u);
-  EXPECT_TRUE(std::holds_alternative<Chime>(due->sounds[0]));
-  EXPECT_EQ(p("Box").text, "7");  // handed on once the steps before it had played
-  EXPECT_FALSE(session.busy(130));
-  EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(SessionTest, AFingerTapsDragsPressesLongAndIsCancelled) {
-  Probe& p = probe(40, {shell::label("Units", 0, 0, 3000, 3000)});
-  std::string log;
-  p.onMouseDown("", [&](Button b, int, double, double) { log += b == Button::Right ? "R;" : "L;"; });
-  p.onClick("Units", [&] { log += "click;"; });
-  session.showOnly(40, 0);
-  const PointerInput at{Kind::Press, Button::Left, 40, 5000, 5000, true, 0, Device::Touch};
-  auto as = [&](Kind k, double dx = 0) {
-    PointerInput in = at;
-    in.kind = k;
-    in.x += dx;
-    return in;
-  };
-  session.pointer(as(Kind::Press), 0);
+// The beads of "Completa la decina sull'abaco" slide for a second: input
+// meanwhile waits, unless the steps were taken at once by a test.
+TEST_F(SessionTest, InputWaitsForTheStepsBeforeItUnlessTheyWereTaken) {
+  probe.showOnly(26, 0);
+  probe.takeAll();
+  const Control& chalk = probe.program().form(26)("Label17");
+  click(26, chalk, 100);
   session.advance(100);
-  EXPECT_EQ(log, "");  // a finger down is not yet a press
-  session.pointer(as(Kind::Release), 150);
-  EXPECT_EQ(log, "L;");  // a tap
-  log.clear();
-  session.pointer(as(Kind::Press), 200);
-  session.advance(200 + kLongPressMs);
-  EXPECT_EQ(log, "R;");  // held still: the right button
-  session.pointer(as(Kind::Release), 800);
-  log.clear();
-  session.pointer(as(Kind::Press), 900);
-  session.pointer(as(Kind::Cancel), 950);
-  session.advance(2000);
-  EXPECT_EQ(log, "");  // cancelled: nothing at all
-  session.pointer(as(Kind::Press), 3000);
-  session.pointer(as(Kind::Move, 2 * kTouchSlopTwips), 3050);
-  EXPECT_EQ(log, "L;");  // moving: a drag from where the finger came down
-  session.pointer(as(Kind::Cancel), 3100);
-  const Control& units = p("Units");
-  click(40, units, 3200, Device::Touch);
-  EXPECT_EQ(log, "L;click;");  // the cancelled drag left no press behind
+  session.key({KeyName::Tab}, 0, 110);
+  EXPECT_TRUE(probe.busy(110));
+  probe.takeAll();
+  EXPECT_FALSE(probe.busy(120));
+  session.key({KeyName::Tab}, 0, 120);
+  EXPECT_NE(session.advance(120), nullptr);  // handled at once: nothing left to wait for
+  EXPECT_FALSE(probe.busy(120));
 }
 
 TEST_F(SessionTest, InstructionsAndNumberWordsAreSaidAndNothingElse) {
   EXPECT_EQ(said(), std::vector<std::string>{});  // the title is silent
-  session.showOnly(2, 0);
+  probe.showOnly(2, 0);
   EXPECT_EQ(said(), std::vector<std::string>{});  // so are the menus
-  session.showOnly(14, 0);
+  probe.showOnly(14, 0);
   EXPECT_EQ(said(), std::vector<std::string>{"TROVA IL NUMERO CHE SEGUE"});
-  machine.draws = {0.5};
-  click(14, session.program().form(14)("Label9"));  // a new question
-  EXPECT_EQ(said(), std::vector<std::string>{});
-  click(14, session.program().form(14)("Label1"));  // the instruction again
+  shell::Screen& s = probe.program().form(14);
+  click(14, s("Label1"));  // the instruction again
   EXPECT_EQ(said(), std::vector<std::string>{"TROVA IL NUMERO CHE SEGUE"});
-  session.program().form(14)("Label2").caption = "SEI";
-  click(14, session.program().form(14)("Label2"));  // a number word
+  s("Label2").caption = "SEI";
+  click(14, s("Label2"));  // a number word
   EXPECT_EQ(said(), std::vector<std::string>{"SEI"});
-  click(14, session.program().form(14)("Label15"));  // back to the menu: the phrase stops
+  click(14, s("Label15"));  // back to the menu: the phrase stops
   EXPECT_EQ(said(), std::vector<std::string>{"(hush)"});
-  // F2, the program's own key: the voice off (the phrase said stops), and on
-  session.showOnly(14, 0);
-  said();
-  EXPECT_FALSE(session.key({KeyName::Voice}, 0, 0));  // no screen gets it
-  EXPECT_EQ(said(), std::vector<std::string>{"(hush)"});
-  session.showOnly(14, 0);
-  click(14, session.program().form(14)("Label1"));
+  // F2, the program's own key: the voice off, and the phrase waiting is never said
+  probe.showOnly(14, 100);
+  EXPECT_FALSE(session.key({KeyName::Voice}, 0, 100));
+  EXPECT_EQ(said(session.advance(100)->sounds), std::vector<std::string>{"(hush)"});
+  click(14, s("Label1"), 200);
   EXPECT_EQ(said(), std::vector<std::string>{});
-  session.key({KeyName::Voice}, 0, 0);
-  click(14, session.program().form(14)("Label1"));
+  session.key({KeyName::Voice}, 0, 300);
+  click(14, s("Label1"), 300);
   EXPECT_EQ(said(), std::vector<std::string>{"TROVA IL NUMERO CHE SEGUE"});
 }
 

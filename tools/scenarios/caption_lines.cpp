@@ -7,6 +7,7 @@
 #include "lines.h"
 #include "session/session.h"
 #include "shell/program.h"
+#include "testing/probe.h"
 
 namespace {
 
@@ -23,11 +24,12 @@ int main() {
   Still machine;
   const draw::FaceMeasure measure;
   session::Session session(machine, measure);
+  session::Probe probe(session);
   session.start(0);
   for (int n = 1; n <= shell::kScreenCount; ++n) {
-    session.showOnly(n, session.idleAt());
+    probe.showOnly(n, probe.idleAt());
     const session::Frame* last = nullptr;
-    const std::vector<session::Step> steps = session.takeAll();
+    const std::vector<session::Step> steps = probe.takeAll();
     for (const session::Step& step : steps)
       if (const auto* f = std::get_if<session::Frame>(&step)) last = f;
     if (!last || !last->active() || last->active()->screen != n) {

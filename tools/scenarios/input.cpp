@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "shell/program.h"
 #include "syntax.h"
+#include "testing/probe.h"
 
 namespace scenarios {
 
@@ -59,7 +60,8 @@ bool isInput(const std::string& verb) {
 void applyInput(session::Session& session, double now, const std::function<void(double)>& queue,
                 const std::vector<Word>& w) {
   using K = PointerInput::Kind;
-  shell::Program& program = session.program();
+  session::Probe probe(session);
+  shell::Program& program = probe.program();
   const std::string& verb = w[0].text;
   auto pointer = [&](const PointerInput& p) { session.pointer(p, now); };
   if (verb == "random") {
@@ -75,7 +77,7 @@ void applyInput(session::Session& session, double now, const std::function<void(
   }
   beforeInput(program);
   if (verb == "show") {
-    session.showOnly(*screenNumber(w[1].text), now);
+    probe.showOnly(*screenNumber(w[1].text), now);
   } else if (verb == "click") {
     int n = 0;
     double x = 0, y = 0;

@@ -11,6 +11,7 @@
 #include "session/session.h"
 #include "shell/program.h"
 #include "snapshot.h"
+#include "testing/probe.h"
 #include "syntax.h"
 
 namespace scenarios {
@@ -53,7 +54,7 @@ class CaseRun {
  public:
   CaseRun(const std::string& file, const std::string& outDir, std::string& out)
       : file_(file), outDir_(outDir), out_(out), session_(machine_, measure_) {
-    session_.start(session_.idleAt());
+    session_.start(probe_.idleAt());
     take();
   }
 
@@ -90,7 +91,7 @@ class CaseRun {
 
   // Counts what the input produced: chimes, pauses, phrases.
   void take() {
-    for (session::Step& step : session_.takeAll()) {
+    for (session::Step& step : probe_.takeAll()) {
       if (std::holds_alternative<session::Chime>(step)) {
         ++beeps_;
       } else if (const auto* pause = std::get_if<session::Pause>(&step)) {
@@ -109,7 +110,7 @@ class CaseRun {
     const std::string& verb = w[0].text;
     if (isInput(verb)) {
       try {
-        applyInput(session_, session_.idleAt(), [this](double r) { machine_.randoms.push_back(r); }, w);
+        applyInput(session_, probe_.idleAt(), [this](double r) { machine_.randoms.push_back(r); }, w);
       } catch (...) {
         take();
         throw;
@@ -220,7 +221,8 @@ class CaseRun {
   QueuedMachine machine_;
   const draw::FaceMeasure measure_;
   session::Session session_;
-  shell::Program& program_ = session_.program();
+  session::Probe probe_{session_};
+  shell::Program& program_ = probe_.program();
   int beeps_ = 0, sleeps_ = 0;
   long long sleptMs_ = 0;
   std::vector<std::string> said_;

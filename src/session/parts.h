@@ -1,0 +1,45 @@
+// The session's parts and how they are wired: the program with the
+// recorder as its machine and the voice as its observer, the gestures, the
+// input queue and the timeline. Only session.cpp and the tests' probe
+// include this; the editions see session.h alone.
+#pragma once
+#include <memory>
+
+#include "capture.h"
+#include "input_queue.h"
+#include "recorder.h"
+#include "session.h"
+#include "shell/program.h"
+#include "timeline.h"
+#include "voice.h"
+
+namespace session {
+
+struct Session::Parts {
+  Parts(Machine& machine, const draw::Measure& measure);
+
+  // Hands the input on now, or holds it behind what still plays.
+  void submit(Input input, double now);
+  // Runs one input on the program and lays its steps out from `start`.
+  void run(const Input& input, double start, bool fromFirstCall);
+  void deliver(const Input& input);
+  void deliverPointer(const PointerInput& input);
+  // The loaded screen of that number (0: the active one); nullptr if none.
+  shell::Screen* screenFor(int number) const;
+  void newProgram();
+  // Makes `frame` the one shown.
+  void show(Frame frame);
+
+  Machine& machine;
+  const draw::Measure& measure;
+  Recorder recorder;
+  Voice voice;
+  std::unique_ptr<shell::Program> program;
+  Gestures gestures;
+  InputQueue held;
+  Timeline timeline;
+  Frame shown;
+  int pressScreen = 0;  // the screen a press reached gets its moves and release; 0: none
+};
+
+}  // namespace session

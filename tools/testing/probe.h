@@ -1,0 +1,50 @@
+// The tests' way into a session: the program behind it, a quick way into a
+// screen, and every step at once without a clock. The scenario runner, the
+// soak, caption-lines, the unit tests and the page's test hook use it; no
+// edition links it.
+#pragma once
+#include <vector>
+
+#include "session/recorder.h"
+#include "session/session.h"
+
+namespace shell {
+class Program;
+class Screen;
+}  // namespace shell
+
+namespace session {
+
+class Probe {
+ public:
+  explicit Probe(Session& session) : session_(session) {}
+
+  shell::Program& program();
+  // The loaded screen of that number; nullptr for any other number.
+  shell::Screen* loaded(int screen);
+  // Shows a screen and unloads every other one without running a handler
+  // (a scenario's `show`), in its turn after the input held; numbers that
+  // are no screen's do nothing.
+  void showOnly(int screen, double now);
+  // Every step not yet played, whatever its time, with the held input
+  // handled first; the last picture becomes the frame shown, and nothing is
+  // left to play.
+  std::vector<Step> takeAll();
+  // When the steps of the input handled so far have all played.
+  double idleAt() const;
+  // Steps yet to play at `now`; input held until they have.
+  bool playing(double now) const;
+  bool holding() const;
+  bool busy(double now) const { return playing(now) || holding(); }
+  // The steps waiting, with their times, in the timeline's order.
+  struct Pending {
+    double at;
+    const Step* step;
+  };
+  std::vector<Pending> pending() const;
+
+ private:
+  Session& session_;
+};
+
+}  // namespace session
