@@ -1,5 +1,6 @@
 #include "capture.h"
 
+#include "catalogue.h"
 #include "draw/record.h"
 #include "shell/program.h"
 #include "speech.h"
@@ -22,7 +23,10 @@ Frame capture(const shell::Program& program, const draw::Measure& measure, bool 
     w.drawing = draw::record(program, *s, measure);
     for (const shell::Control* c : s->mouseTargets()) {
       const shell::Pointer pointer = voice && phraseOf(*s, *c) ? shell::Pointer::Hand : c->pointer;
-      w.hover.push_back({draw::pixels(*c), pointer, c->toolTip});
+      HoverArea area{draw::pixels(*c), pointer, c->toolTip};
+      if (voice)
+        if (const auto text = namePhraseOf(*s, *c)) area.says = Say{std::string(*clipOf(*text)), *text};
+      w.hover.push_back(std::move(area));
     }
     frame.windows.push_back(std::move(w));
   }

@@ -20,13 +20,33 @@
 
 namespace session {
 
-// What the pointer shows over one area of a window: its pointer shape and
-// its tooltip. The areas of a window are listed front first; the first one
-// that holds a position is the one under the pointer there.
+// The sounds a frame starts: the chime, a phrase of the voice's catalogue
+// (by its clip's key and its text; a phrase being said stops first), or the
+// end of the phrase being said.
+struct Chime {
+  bool operator==(const Chime&) const = default;
+};
+struct Say {
+  std::string key;   // the clip, KEY.mp3 of the voice folder
+  std::string text;  // the phrase, as the catalogue holds it
+  bool operator==(const Say&) const = default;
+};
+struct Hush {
+  bool operator==(const Hush&) const = default;
+};
+using Sound = std::variant<Chime, Say, Hush>;
+
+// What the pointer shows over one area of a window: its pointer shape, its
+// tooltip, and the phrase that resting the mouse or holding a finger there
+// says (the name of what leads somewhere, a heading, the instruction, a
+// number word; none while the voice is off). The areas of a window are
+// listed front first; the first one that holds a position is the one under
+// the pointer there.
 struct HoverArea {
   draw::Rect area;  // logical pixels of the window's client area
   shell::Pointer pointer = shell::Pointer::Arrow;
   std::string toolTip;
+  std::optional<Say> says;
   bool operator==(const HoverArea&) const = default;
 };
 
@@ -44,21 +64,6 @@ struct Window {
   const HoverArea* hoverAt(double x, double y) const;
 };
 
-// The sounds a frame starts: the chime, a phrase of the voice's catalogue
-// (by its clip's key and its text; a phrase being said stops first), or the
-// end of the phrase being said.
-struct Chime {
-  bool operator==(const Chime&) const = default;
-};
-struct Say {
-  std::string key;   // the clip, KEY.mp3 of the voice folder
-  std::string text;  // the phrase, as the catalogue holds it
-  bool operator==(const Say&) const = default;
-};
-struct Hush {
-  bool operator==(const Hush&) const = default;
-};
-using Sound = std::variant<Chime, Say, Hush>;
 
 enum class Keyboard { None, Digits, Letters };
 

@@ -53,6 +53,7 @@ void Gestures::finger(const PointerInput& p, std::vector<PointerInput>& out) {
     case K::Press:
       return;  // a second finger, or one in the margin
     case K::Move:
+      if (touch_ && touch_->spoken) return;
       if (touch_ && !touch_->longPress &&
           std::hypot(p.x - touch_->press.x, p.y - touch_->press.y) > kTouchSlopTwips) {
         const PointerInput press = touch_->press;
@@ -62,7 +63,9 @@ void Gestures::finger(const PointerInput& p, std::vector<PointerInput>& out) {
       if (!touch_) mouse(as(p, K::Move, Button::Left), out);
       return;
     case K::Release:
-      if (touch_ && touch_->longPress) {
+      if (touch_ && touch_->spoken) {
+        // heard, not acted on
+      } else if (touch_ && touch_->longPress) {
         mouse(as(p, K::Release, Button::Right), out);
       } else if (touch_) {
         mouse(as(touch_->press, K::Press, Button::Left), out);
@@ -73,17 +76,19 @@ void Gestures::finger(const PointerInput& p, std::vector<PointerInput>& out) {
       touch_.reset();
       return;
     case K::Cancel:
-      if (!touch_ || touch_->longPress) mouse(as(p, K::Cancel, Button::Left), out);
+      if (!touch_ || (touch_->longPress && !touch_->spoken)) mouse(as(p, K::Cancel, Button::Left), out);
       touch_.reset();
       return;
   }
 }
 
-std::vector<PointerInput> Gestures::advance(double now) {
+std::vector<PointerInput> Gestures::advance(double now,
+                                            const std::function<bool(const PointerInput&)>& speaks) {
   std::vector<PointerInput> out;
   if (touch_ && !touch_->longPress && now >= touch_->at + kLongPressMs) {
     touch_->longPress = true;
-    mouse(as(touch_->press, K::Press, shell::Button::Right), out);
+    if (speaks && speaks(touch_->press)) touch_->spoken = true;
+    else mouse(as(touch_->press, K::Press, shell::Button::Right), out);
   }
   return out;
 }

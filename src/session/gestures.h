@@ -2,6 +2,7 @@
 // finger's press becomes a tap at its release, a drag once it moves farther
 // than the slop, or the right button once it has been held still; a
 // cancelled touch (palm rejection, a system gesture) does nothing at all.
+// A finger held on what can be heard says it instead, and acts on nothing.
 // Only a press on the board starts anything; its moves and its release
 // follow it, and nothing else does.
 //
@@ -9,6 +10,7 @@
 // the screens, what is in front, nor who has pressed what on them; its only
 // clock is the `now` it is given, for the long press.
 #pragma once
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -38,8 +40,10 @@ class Gestures {
  public:
   // The mouse input that `input` makes, in order: none, one or two.
   std::vector<PointerInput> pointer(const PointerInput& input, double now);
-  // The right button's press of a finger held still until `now`, if any.
-  std::vector<PointerInput> advance(double now);
+  // The right button's press of a finger held still until `now`, if any;
+  // unless `speaks` says that what lies under the finger has been said
+  // instead: then the finger does nothing more until it is lifted.
+  std::vector<PointerInput> advance(double now, const std::function<bool(const PointerInput&)>& speaks = {});
   // When a finger down now becomes a long press; infinity if none waits.
   double wakeAt() const;
 
@@ -52,6 +56,7 @@ class Gestures {
     PointerInput press;
     double at = 0;
     bool longPress = false;  // already handed on as the right button
+    bool spoken = false;     // held to hear what is under it: nothing more
   };
   std::optional<Touch> touch_;
 };

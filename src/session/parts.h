@@ -8,6 +8,7 @@
 #include "capture.h"
 #include "input_queue.h"
 #include "recorder.h"
+#include "rest.h"
 #include "session.h"
 #include "shell/program.h"
 #include "timeline.h"
@@ -29,6 +30,15 @@ struct Session::Parts {
   void newProgram();
   // Makes `frame` the one shown.
   void show(Frame frame);
+  // Everything that `now` brings before the frame due: held input whose
+  // turn has come, a long press, a rest.
+  void wake(double now);
+  // What the pointer is over in the frame shown, and saying it (a rest, a
+  // finger held): false when there is nothing there to hear.
+  const HoverArea* areaAt(const PointerInput& at) const;
+  bool sayName(const PointerInput& at, double now);
+  // A name being said stops when the child acts.
+  void act(double now);
 
   Machine& machine;
   const draw::Measure& measure;
@@ -40,6 +50,11 @@ struct Session::Parts {
   Timeline timeline;
   Frame shown;
   int pressScreen = 0;  // the screen a press reached gets its moves and release; 0: none
+  Rest rest;
+  // The area whose name was said last, until the mouse leaves it: resting
+  // on it again says nothing more.
+  std::optional<std::pair<int, draw::Rect>> named;
+  bool naming = false;  // a name said may still be playing
 };
 
 }  // namespace session

@@ -1,6 +1,10 @@
 #include "session.h"
 
+#include <algorithm>
 #include <exception>
+#include <utility>
+
+#include "shell/units.h"
 
 #include "parts.h"
 
@@ -56,6 +60,7 @@ std::optional<KeyName> Session::key(const Key& key, int shift, double now) {
     return std::nullopt;
   }
   if (key.name != KeyName::Tab && !keyCodes(key)) return std::nullopt;
+  parts_->act(now);
   Input in{Input::Kind::Key};
   in.key = key;
   in.shift = shift;
@@ -64,7 +69,15 @@ std::optional<KeyName> Session::key(const Key& key, int shift, double now) {
 }
 
 void Session::pointer(const PointerInput& input, double now) {
-  for (const PointerInput& p : parts_->gestures.pointer(input, now)) parts_->submit(pointerInput(p), now);
+  Parts& p = *parts_;
+  p.rest.pointer(input, now);
+  if (input.kind == PointerInput::Kind::Press) p.act(now);
+  if (p.named && input.kind == PointerInput::Kind::Move) {
+    const HoverArea* over = p.areaAt(input);
+    const int screen = input.screen ? input.screen : p.shown.active() ? p.shown.active()->screen : 0;
+    if (!over || p.named->first != screen || !(p.named->second == over->area)) p.named.reset();
+  }
+  for (const PointerInput& out : p.gestures.pointer(input, now)) p.submit(pointerInput(out), now);
 }
 
 bool Session::voice() const { return parts_->voice.on(); }
@@ -75,7 +88,7 @@ void Session::setVoice(bool on, double now) {
   Parts& p = *parts_;
   if (p.voice.on() == on) return;
   if (!on) p.timeline.dropPhrases();
-  if (p.voice.setOn(on)) p.timeline.hushNow(now);
+  if (p.voice.setOn(on) | (!on && std::exchange(p.naming, false))) p.timeline.hushNow(now);
 }
 
 void Session::Parts::submit(Input input, double now) {
@@ -164,14 +177,43 @@ void Session::Parts::show(Frame frame) {
   shown.picture = picture;
 }
 
+const HoverArea* Session::Parts::areaAt(const PointerInput& at) const {
+  const Window* w = at.screen ? shown.window(at.screen) : shown.active();
+  if (!w || !at.onBoard) return nullptr;
+  return w->hoverAt(at.x / shell::kTwipsPerPixel, at.y / shell::kTwipsPerPixel);
+}
+
+// The name is said from the frame shown: what the child sees there is what
+// is heard, also while a picture still plays.
+bool Session::Parts::sayName(const PointerInput& at, double now) {
+  const HoverArea* area = voice.on() ? areaAt(at) : nullptr;
+  if (!area || !area->says) return false;
+  const int screen = at.screen ? at.screen : shown.active()->screen;
+  if (named && named->first == screen && named->second == area->area) return true;
+  timeline.soundNow(*area->says, now);
+  named = {screen, area->area};
+  naming = true;
+  return true;
+}
+
+void Session::Parts::act(double now) {
+  if (std::exchange(naming, false)) timeline.hushNow(now);
+  named.reset();
+}
+
+void Session::Parts::wake(double now) {
+  timeline.rebase(now);
+  for (const PointerInput& in : gestures.advance(now, [&](const PointerInput& at) { return sayName(at, now); })) {
+    if (timeline.busy(now) || !held.empty()) held.push(pointerInput(in));
+    else run(pointerInput(in), now, false);
+  }
+  while (!held.empty() && !timeline.busy(now)) run(*held.pop(), now, false);
+  if (const auto at = rest.due(now)) sayName(*at, now);
+}
+
 const Frame* Session::advance(double now) {
   Parts& p = *parts_;
-  p.timeline.rebase(now);
-  for (const PointerInput& in : p.gestures.advance(now)) {
-    if (p.timeline.busy(now) || !p.held.empty()) p.held.push(pointerInput(in));
-    else p.run(pointerInput(in), now, false);
-  }
-  while (!p.held.empty() && !p.timeline.busy(now)) p.run(*p.held.pop(), now, false);
+  p.wake(now);
   Timeline::Due due = p.timeline.due(now);
   if (!due.frame && due.sounds.empty()) return nullptr;
   if (due.frame) p.show(std::move(*due.frame));
@@ -183,7 +225,7 @@ const Frame& Session::frame() const { return parts_->shown; }
 
 double Session::wakeAt() const {
   const Parts& p = *parts_;
-  double at = std::min(p.timeline.wakeAt(), p.gestures.wakeAt());
+  double at = std::min({p.timeline.wakeAt(), p.gestures.wakeAt(), p.rest.wakeAt()});
   if (!p.held.empty()) at = std::min(at, p.timeline.end());
   return at;
 }

@@ -1,5 +1,6 @@
 #include "speech.h"
 
+#include "catalogue.h"
 #include "frame/words.h"
 #include "shell/screen.h"
 
@@ -48,6 +49,18 @@ std::optional<std::string> phraseOf(const shell::Screen& screen, const shell::Co
   if (text.empty()) return std::nullopt;
   if (&control == instruction(screen) || isNumberWord(text)) return text;
   return std::nullopt;
+}
+
+std::optional<std::string> namePhraseOf(const shell::Screen& screen, const shell::Control& control) {
+  if (auto tapped = phraseOf(screen, control)) return tapped;
+  std::string text = fold(control.caption.empty() ? control.toolTip : control.caption);
+  if (text.empty()) return std::nullopt;
+  for (const auto& [entry, heading] : screen.design().headings)
+    if (control.name == entry)
+      for (const shell::Control& h : screen.controls())
+        if (h.name == heading) text = fold(h.caption) + " " + text;
+  if (!clipOf(text)) return std::nullopt;
+  return text;
 }
 
 }  // namespace session

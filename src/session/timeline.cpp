@@ -28,13 +28,19 @@ void Timeline::dropPhrases() {
   std::erase_if(steps_, [](const Timed& t) { return std::holds_alternative<Say>(t.step); });
 }
 
+void Timeline::soundNow(Sound sound, double now) {
+  now_.push_back(std::move(sound));
+  if (!nowAt_) nowAt_ = now;
+}
+
 void Timeline::hushNow(double now) {
-  if (!hushAt_) hushAt_ = now;
+  if (std::find(now_.begin(), now_.end(), Sound{Hush{}}) == now_.end()) soundNow(Hush{}, now);
 }
 
 Timeline::Due Timeline::due(double now) {
   Due due;
-  if (std::exchange(hushAt_, std::nullopt)) due.sounds.emplace_back(std::in_place_type<Hush>);
+  due.sounds = std::exchange(now_, {});
+  nowAt_.reset();
   while (!steps_.empty() && steps_.front().at <= now) {
     Step& step = steps_.front().step;
     if (auto* frame = std::get_if<Frame>(&step))
@@ -52,12 +58,13 @@ Timeline::Due Timeline::due(double now) {
 
 double Timeline::wakeAt() const {
   const double next = steps_.empty() ? std::numeric_limits<double>::infinity() : steps_.front().at;
-  return hushAt_ ? std::min(next, *hushAt_) : next;
+  return nowAt_ ? std::min(next, *nowAt_) : next;
 }
 
 std::vector<Step> Timeline::takeAll() {
   std::vector<Step> out;
-  if (std::exchange(hushAt_, std::nullopt)) out.emplace_back(std::in_place_type<Hush>);
+  for (Sound& s : std::exchange(now_, {})) std::visit([&](auto& sound) { out.emplace_back(sound); }, s);
+  nowAt_.reset();
   for (Timed& t : steps_) out.push_back(std::move(t.step));
   steps_.clear();
   end_ = -std::numeric_limits<double>::infinity();

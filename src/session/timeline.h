@@ -3,9 +3,9 @@
 // the moment it was handled, each pause putting off what follows; they
 // start playing when they are first asked for, so that a handler that took
 // long to run (a slow machine recording many pictures) does not eat into
-// its own animation. The end of a phrase that must come at once (the voice
-// turned off) comes with the next frame, ahead of anything laid, and puts
-// nothing off.
+// its own animation. A sound that must come at once (the end of a phrase
+// when the voice is turned off, the name of what the child rests on) comes
+// with the next frame, ahead of anything laid, and puts nothing off.
 //
 // It does not know where the steps come from nor what they show; `now` is
 // whatever the caller passes (milliseconds).
@@ -26,7 +26,9 @@ class Timeline {
   void lay(std::vector<Step> steps, double start, bool fromFirstCall);
   // Steps laid since the last call, to be played from `now` on.
   void rebase(double now);
-  // The end of the phrase being said, with the next frame, asked for at `now`.
+  // A sound with the next frame, asked for at `now`.
+  void soundNow(Sound sound, double now);
+  // The end of the phrase being said, so (once, however often asked).
   void hushNow(double now);
   // Phrases laid and not yet due are dropped.
   void dropPhrases();
@@ -53,7 +55,8 @@ class Timeline {
     Step step;
   };
   std::deque<Timed> steps_;  // in time order
-  std::optional<double> hushAt_;
+  std::vector<Sound> now_;  // sounds that come with the next frame
+  std::optional<double> nowAt_;
   double end_ = -std::numeric_limits<double>::infinity();
   std::optional<double> laidAt_;
 };

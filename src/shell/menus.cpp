@@ -110,7 +110,9 @@ class Form2 : public Menu {
                   entry("Label25", "Da 0 a 9 in cifre e in lettere con l'aiuto dei regoli", 600, 2880, 5535, 12.75, 735),
                   label("Label26", 4440, 7560, 2895, 255).withCaption("TORNA A MENU PRINCIPALE")
                       .centred().hand(),
-              }},
+              },
+              "",
+              {{"Label21", "Label10"}, {"Label22", "Label10"}}},
              {{"Label2", 3},   {"Label3", 4},   {"Label25", 27}, {"Label4", 6},   {"Label5", 7},
               {"Label6", 8},   {"Label8", 10},  {"Label9", 11},  {"Label21", 12}, {"Label22", 13},
               {"Label11", 14}, {"Label12", 15}, {"Label13", 16}, {"Label23", 17}, {"Label14", 18},
@@ -154,7 +156,10 @@ class Form24 : public Menu {
                   entry("Label24", "Addizioni e sottrazioni in riga", 5880, 6960, 5895, 12.75),
                   label("Label25", 4560, 7560, 2895, 255).withCaption("VAI A MENU PRINCIPALE")
                       .centred().hand(),
-              }},
+              },
+              "",
+              {{"Label3", "Label2"}, {"Label4", "Label2"}, {"Label7", "Label6"}, {"Label8", "Label6"},
+               {"Label21", "Label15"}, {"Label22", "Label15"}}},
              {{"Label3", 25},  {"Label4", 26},  {"Label8", 28},  {"Label7", 29},  {"Label9", 30},
               {"Label10", 31}, {"Label11", 32}, {"Label12", 33}, {"Label13", 34}, {"Label21", 35},
               {"Label22", 36}, {"Label14", 37}, {"Label16", 38}, {"Label17", 40}, {"Label23", 39},

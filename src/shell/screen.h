@@ -28,6 +28,10 @@ struct Design {
   // The name of the label that tells the child what to do, said aloud when
   // the screen is shown; empty on the title and the menus.
   std::string instruction;
+  // The entries that stand under a heading, each with its heading: they are
+  // named after it, so that two entries of the same words can be told
+  // apart when they are said.
+  std::vector<std::pair<std::string, std::string>> headings;
 };
 
 // A box on the drawing surface of the rod screens.

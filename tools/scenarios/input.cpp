@@ -52,7 +52,7 @@ shell::Screen& loadedScreen(shell::Program& program, int n) {
 int screenOf(const std::string& word) { return *screenNumber(word.substr(0, word.find('.'))); }
 
 bool isInput(const std::string& verb) {
-  static const std::array<const char*, 11> verbs = {"random", "show", "click", "press", "release", "move",
+  static const std::array<const char*, 13> verbs = {"random", "show", "click", "press", "release", "move", "rest", "hold",
                                                     "drag",   "type", "keypad", "key",  "close"};
   return std::any_of(verbs.begin(), verbs.end(), [&](const char* v) { return verb == v; });
 }
@@ -112,6 +112,19 @@ void applyInput(session::Session& session, double now, const std::function<void(
     pointer(at(K::Press, n, Button::Left, ax, ay));
     pointer(at(K::Move, n, Button::Left, bx, by));
     pointer(at(K::Release, n, Button::Left, bx, by));
+  } else if (verb == "rest" || verb == "hold") {
+    // Still for longer than any delay the program waits for, then the
+    // mouse goes off the board, or the finger is lifted where it was.
+    constexpr double kStill = 2000;
+    const int n = screenOf(w[1].text);
+    const Control& c = control(program, w[1].text);
+    PointerInput p = at(verb == "rest" ? K::Move : K::Press, n, Button::Left, c.centreX(), c.centreY());
+    if (verb == "hold") p.device = session::Device::Touch;
+    pointer(p);
+    probe.elapse(now + kStill);
+    p.kind = verb == "rest" ? K::Move : K::Release;
+    p.onBoard = verb == "hold";
+    session.pointer(p, now + kStill);
   } else if (verb == "keypad") {
     session.key({session::KeyName::Character, static_cast<unsigned>(w[1].text[0]), true}, 0, now);
   } else if (verb == "key") {

@@ -26,6 +26,8 @@ std::vector<Step> Probe::takeAll() {
   return steps;
 }
 
+void Probe::elapse(double now) { session_.parts_->wake(now); }
+
 double Probe::idleAt() const { return std::max(session_.parts_->timeline.end(), 0.0); }
 
 bool Probe::playing(double now) const { return session_.parts_->timeline.busy(now); }

@@ -30,6 +30,10 @@ class Probe {
   // handled first; the last picture becomes the frame shown, and nothing is
   // left to play.
   std::vector<Step> takeAll();
+  // Lets the clock run to `now` without playing anything: a finger held
+  // still becomes a long press, the mouse at rest says what it is on; their
+  // steps wait for takeAll.
+  void elapse(double now);
   // When the steps of the input handled so far have all played.
   double idleAt() const;
   // Steps yet to play at `now`; input held until they have.
