@@ -14,7 +14,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
-from browser import Browser, Server  # noqa: E402
+from browser import Browser, Target  # noqa: E402
 
 SITE = sys.argv[1] if len(sys.argv) > 1 else 'build-web/test-site'
 SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 60
@@ -25,7 +25,7 @@ KEYS = list('0123456789aeiouzAZ ') + ['\ue003', '\ue004', '\ue007', '\ue00c', '\
 
 def main():
     rng = random.Random(SEED)
-    server = Server(SITE)
+    server = Target(SITE)
     b = Browser(1000, 700)
     b.open(server.url)
     end = time.monotonic() + SECONDS

@@ -112,8 +112,9 @@ def bundle_page(page, program_js, modules, files=None, title=None):
     """index.html with its style sheet, the program's loader and the page's
     modules inlined: the page asks for nothing but the program's
     WebAssembly, the faces and the pictures. title.js and what it imports
-    come first, in a plain script ahead of the loader, to draw the title
-    (record-title's picture) before the program is ready. With files (path
+    come first, in a plain script, to draw the title (record-title's
+    picture) before the program is ready; the loader and the other modules
+    follow as text that title.js runs after the title's first paint. With files (path
     -> data: address), those are inside the page too: the single-file
     edition, which has no manifest and no icon to fetch."""
     with open(os.path.join(page, 'index.html'), encoding='utf-8') as f:
@@ -126,9 +127,11 @@ def bundle_page(page, program_js, modules, files=None, title=None):
     early = set()
     html = html.replace('<script src="title.js"></script>\n',
                         '<script>\n' + guard(bundle_modules(page, ['title'], early)) + '</script>\n')
-    html = html.replace('<script src="aritmetica.js"></script>\n', '<script>\n' + guard(loader) + '</script>\n')
-    html = html.replace('<script type="module" src="main.js"></script>\n',
-                        '<script type="module">\n' + guard(bundle_modules(page, modules, early)) + '</script>\n')
+    # The loader and the modules as text, which title.js runs once the
+    # title is painted: parsing them would hold the first paint back.
+    program = loader + "\n(() => {\n'use strict';\n" + bundle_modules(page, modules, early) + '})();\n'
+    html = html.replace('<script src="aritmetica.js"></script>\n<script type="module" src="main.js"></script>\n',
+                        '<script type="text/plain" id="program">\n' + guard(program) + '</script>\n')
     html = html.replace('<script>\n', '<script>\nwindow.aritmeticaTitle = ' + guard(json.dumps(title)) + ';\n', 1)
     if files is not None:
         html = html.replace('<script>\n', '<script>\nwindow.aritmeticaFiles = ' + guard(json.dumps(files)) + ';\n', 1)

@@ -1,10 +1,7 @@
 // Catches the page's JavaScript and its C++ reading the boundary
-// differently (src/web/boundary.h): frame_test.mjs runs this under node.
-//
-//   frame-sample            a known frame as the page's C++ writes it, and
-//                           the values written; draw::fit for a few windows
-//   frame-sample N,N,...    an input record written by the page's
-//                           JavaScript, as the page's C++ reads it
+// (src/web/boundary.h) differently, with frame_test.mjs, which runs it:
+//   frame-sample           a known frame as the C++ writes it, and its values
+//   frame-sample N,N,...   an input record the JavaScript wrote, as the C++ reads it
 #include <cmath>
 #include <cstdlib>
 #include <iomanip>
@@ -13,7 +10,6 @@
 
 #include "boundary.h"
 #include "canvas.h"
-#include "draw/fit.h"
 
 namespace {
 
@@ -87,15 +83,6 @@ int main(int argc, char** argv) {
                "\"text\":\"SCRIVI IL NUMERO CHE VIENE DOPO\"},{\"kind\":\"hush\",\"key\":\"\",\"text\":\"\"}],"
                "\"drawing\":";
   numbers(std::cout, *f.picture);
-  std::cout << "},\"fits\":[";
-  const double windows[][4] = {{792, 573, 792, 573}, {792, 573, 1000, 573}, {792, 573, 1201, 601},
-                               {792, 573, 600, 900}, {800, 600, 333, 1000}, {792, 573, 0, 0}};
-  for (size_t i = 0; i < std::size(windows); ++i) {
-    const auto* w = windows[i];
-    const draw::Fit fit = draw::fit(w[0], w[1], w[2], w[3]);
-    std::cout << (i ? "," : "") << '[' << w[0] << ',' << w[1] << ',' << w[2] << ',' << w[3] << ',' << fit.factor
-              << ',' << fit.x << ',' << fit.y << ']';
-  }
-  std::cout << "]}\n";
+  std::cout << "}}\n";
   return 0;
 }

@@ -4,8 +4,9 @@
 // and the bold face are there and again at every resize, until the
 // program's own picture takes over (stop). The input that comes meanwhile
 // is kept from the start (input.js) for the program. The build runs this
-// in a plain script of its own, ahead of the program's loader and of
-// main.js, so that the first paint waits for neither.
+// in a plain script of its own; the program's loader and main.js come as
+// text (the script "program"), which this runs once the title is painted,
+// so that the first paint waits for neither to be parsed.
 import { draw, layout, loadPictures, redraw } from './board.js';
 import { fit } from './fit.js';
 import { listen } from './input.js';
@@ -20,14 +21,28 @@ function place() {
   return layout({ ...fit(recorded.width, recorded.height, vw, vh), margin: recorded.margin });
 }
 
-if (recorded) {
+let started = false;
+function startProgram() {
+  const text = document.getElementById('program');
+  if (started || !text) return;
+  started = true;
+  const script = document.createElement('script');
+  script.textContent = text.textContent;
+  document.body.appendChild(script);
+}
+// In the task after the title's paint (a hidden page paints nothing: at once).
+const afterPaint = () => (document.hidden ? setTimeout(startProgram)
+  : requestAnimationFrame(() => setTimeout(startProgram)));
+
+if (!recorded) afterPaint();
+else {
   Promise.all([chalkboard, boot.faces[0]]).then(() => {  // the bold face: the title's only one
     if (over) return;
     place();
     draw(new Float64Array(recorded.picture));
     drawn = true;
     performance.mark('aritmetica-early-title');
-  }).catch(() => {});
+  }).catch(() => {}).then(afterPaint);
   window.addEventListener('resize', () => {
     if (drawn && !over && place()) redraw();
   });
