@@ -53,7 +53,8 @@ std::optional<std::string> phraseOf(const shell::Screen& screen, const shell::Co
 
 std::optional<std::string> namePhraseOf(const shell::Screen& screen, const shell::Control& control) {
   if (auto tapped = phraseOf(screen, control)) return tapped;
-  std::string text = fold(control.caption.empty() ? control.toolTip : control.caption);
+  std::string text = fold(!control.caption.empty() ? control.caption
+                          : !control.toolTip.empty() ? control.toolTip : control.spoken);
   if (text.empty()) return std::nullopt;
   for (const auto& [entry, heading] : screen.design().headings)
     if (control.name == entry)

@@ -50,6 +50,9 @@ struct Control {
   int tabIndex = 0;     // TextBox
   bool takesWords = false;  // TextBox: the child types a word, not digits
   std::string toolTip;
+  // What resting on it says where it shows no words, not even a tooltip
+  // (the sponge of the screens whose sponge has no tooltip).
+  std::string spoken;
   Pointer pointer = Pointer::Arrow;
   Picture picture = Picture::None;  // Image
   bool stretch = true;              // Image
@@ -85,6 +88,7 @@ struct Control {
   Control& centred() { align = Align::Centre; return *this; }
   Control& right() { align = Align::Right; return *this; }
   Control& tip(std::string t) { toolTip = std::move(t); return *this; }
+  Control& says(std::string t) { spoken = std::move(t); return *this; }
   Control& hand() { pointer = Pointer::Hand; return *this; }
   Control& chalk() { pointer = Pointer::Chalk; return *this; }
   Control& grab() { pointer = Pointer::Grab; return *this; }

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "session/gestures.h"
+#include "session/rest.h"
 #include "session/input_queue.h"
 #include "session/session.h"
 #include "session/timeline.h"
@@ -246,6 +247,38 @@ TEST_F(SessionTest, InstructionsAndNumberWordsAreSaidAndNothingElse) {
   session.key({KeyName::Voice}, 0, 300);
   click(14, s("Label1"), 300);
   EXPECT_EQ(said(), std::vector<std::string>{"TROVA IL NUMERO CHE SEGUE"});
+}
+
+// The names said at a rest of the mouse: only once it has been still for
+// the wait, once for each rest, nothing while it moves on, stopped by the
+// child's next act, none with the voice off, and no wake once told.
+TEST_F(SessionTest, AMouseAtRestSaysTheNameUnderItOnce) {
+  probe.showOnly(5, 0);
+  probe.takeAll();
+  shell::Screen& s = probe.program().form(5);
+  auto move = [&](const char* name, double now) {
+    const Control& c = s(name);
+    session.pointer({Kind::Move, Button::Left, 5, c.centreX(), c.centreY(), true, 0, Device::Mouse}, now);
+  };
+  auto sounds = [&](double now) {
+    const Frame* f = session.advance(now);
+    return f ? said(f->sounds) : std::vector<std::string>{};
+  };
+  move("Label1", 1000);
+  move("Label2", 1300);  // across the menu without stopping
+  EXPECT_EQ(sounds(1300 + kRestMs - 1), std::vector<std::string>{});
+  EXPECT_EQ(session.wakeAt(), 1300 + kRestMs);
+  EXPECT_EQ(sounds(1300 + kRestMs), std::vector<std::string>{"OPERAZIONI VARIE ENTRO IL 20"});
+  EXPECT_EQ(session.wakeAt(), std::numeric_limits<double>::infinity());  // idle: nothing to time
+  move("Label2", 3000);  // still on it: no second time
+  EXPECT_EQ(sounds(4000), std::vector<std::string>{});
+  move("Label1", 5000);
+  EXPECT_EQ(sounds(6000), std::vector<std::string>{"OPERAZIONI VARIE ENTRO IL 9"});
+  session.key({KeyName::Character, '1'}, 0, 6100);  // the child acts: the name stops
+  EXPECT_EQ(sounds(6100), std::vector<std::string>{"(hush)"});
+  session.key({KeyName::Voice}, 0, 7000);
+  move("Label2", 7000);
+  EXPECT_EQ(sounds(9000), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -9,10 +9,13 @@
 #include <sstream>
 
 #include "frame/words.h"
+#include "draw/face_measure.h"
 #include "session/catalogue.h"
+#include "session/session.h"
 #include "session/speech.h"
 #include "shell/program.h"
 #include "testing/fake_platform.h"
+#include "testing/probe.h"
 
 using namespace shell;
 
@@ -61,6 +64,42 @@ TEST(Voice, TheBuildMadeAClipForEveryPhrase) {
   ASSERT_TRUE(in) << dir / "phrases.txt";
   listed << in.rdbuf();
   EXPECT_EQ(listed.str(), expected.str());
+}
+
+// Whatever leads somewhere can be heard: every control whose click opens a
+// screen or ends the program, on every screen, says its name at a rest.
+TEST(Voice, EveryControlThatLeadsSomewhereHasItsName) {
+  struct Half : session::Machine {
+    void reseed() override {}
+    double next() override { return 0.5; }
+    void log(std::string_view) override {}
+  } machine;
+  const draw::FaceMeasure measure;
+  int leading = 0;
+  for (int n = 1; n <= kScreenCount; ++n) {
+    session::Session session(machine, measure);
+    session::Probe probe(session);
+    session.start(0);
+    probe.showOnly(n, 0);
+    probe.takeAll();
+    const session::Window& shown = *session.frame().window(n);
+    for (const Control& c : probe.program().form(n).controls()) {
+      if (!c.visible || c.kind != Kind::Label && c.kind != Kind::Image) continue;
+      FakePlatform platform;
+      platform.fallBackTo(1);
+      Program program(platform);
+      program.showOnly(n);
+      const Control* hit = program.form(n).hit(c.centreX(), c.centreY());
+      if (!hit || hit->name != c.name) continue;  // another control is in front there
+      program.mouseDown(n, Button::Left, c.centreX(), c.centreY());
+      program.mouseUp(n, Button::Left, c.centreX(), c.centreY());
+      if (!program.ended() && program.active()->number() == n) continue;  // it leads nowhere
+      ++leading;
+      const session::HoverArea* area = shown.hoverAt(c.centreX() / 15, c.centreY() / 15);
+      EXPECT_TRUE(area && area->says) << "Form" << n << "." << c.name << " \"" << c.caption << "\"";
+    }
+  }
+  EXPECT_GT(leading, 120) << leading;
 }
 
 }  // namespace

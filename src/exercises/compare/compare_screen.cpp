@@ -38,7 +38,7 @@ Design designOf(const CompareScreen& s) {
       label("Label20", 5160, 6360, 495, 495).withCaption("SU").withFont(18).centred(),
       label("Label22", 5520, 6240, 855, 675).withFont(26.25).right(),
       hotspot("Label1", 480, 7680, 1095, 975, "DAMMI I NUMERI"),
-      hotspot("Label2", s.exitLeft, 7800, 615, 615, ""),
+      hotspot("Label2", s.exitLeft, 7800, 615, 615, "").says("ESCI"),
       label("Label14", 3960, 7440, 2895, 255)
           .withCaption(s.within20 ? "TORNA A MENU PRINCIPALE" : "VAI A MENU PRINCIPALE").hand(),
       label("Label15", 7920, 7440, 1815, 255)

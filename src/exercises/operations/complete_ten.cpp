@@ -32,7 +32,7 @@ Design tenDesign() {
       image("Image2", Picture::FaceHappy, 8520, 5520, 1200, 1185),
       image("Image3", Picture::FaceSad, 8520, 5520, 1215, 1215),
       hotspot("Label1", 480, 7800, 1095, 735, ""),
-      hotspot("Label2", 1800, 7800, 615, 735, ""),
+      hotspot("Label2", 1800, 7800, 615, 735, "").says("ESCI"),
       label("Label9", 3480, 7440, 2895, 255).withCaption("VAI A MENU PRINCIPALE").centred().hand(),
       label("Label8", 7440, 7440, 1695, 255).withCaption("TORNA A MENU20").centred().hand(),
       label("Label7", 2640, 8040, 9015, 495).withCaption(frame::kFooter).centred(),
