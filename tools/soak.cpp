@@ -3,13 +3,13 @@
 // handler that throws, a counter or a number label out of range (a "100",
 // a "-1", a "07"), screens loaded together that no road leads to, a frame
 // that shows other screens than those loaded, steps out of time order,
-// input held after everything before it played, and a phrase or a picture
-// after the end. Random input of every kind (any Latin-1 character, keypad
-// digits, every special key, mouse and finger presses, moves, releases and
-// cancels on any screen number, on the board and off it, close boxes, jumps
-// into every screen) with a clock stepping by 0, 1 or 16 ms, past the long
-// press or a little backwards; the first violation is printed with the seed
-// and the event number to replay it.
+// input held after everything before it played, a phrase or a picture
+// after the end, and a program that does not start again. Random input of
+// every kind (any Latin-1 character, keypad digits, every special key, mouse
+// and finger presses, moves, releases and cancels on any screen number, on
+// the board and off it, close boxes, jumps into every screen) with a clock
+// stepping by 0, 1 or 16 ms, past the long press or a little backwards; the
+// first violation is printed with the seed and the event number to replay it.
 //
 //   soak [--seed N] [--events N] [--verbose]
 #include <chrono>
@@ -126,11 +126,13 @@ class Soak : public session::Machine {
 
   // --- input ---
   void step() {
+    started_ = false;
     if (program().ended() && ++endedFor_ > 3) {  // a few inputs into the ended program first
       note("start again");
       ++restarts_;
       endedFor_ = 0;
       afterEnd_ = false;
+      started_ = true;
       session_.start(now_);
       return;
     }
@@ -243,6 +245,7 @@ class Soak : public session::Machine {
       last = p.at;
     }
     if (probe_.holding() && !probe_.playing(now_)) throw Violation{"input held though the steps before it have played"};
+    if (started_ && !probe_.holding() && program().ended()) throw Violation{"started again, yet still ended"};
     const std::vector<int> loaded = loadedNow();
     checkFrame(loaded);
     if (program().ended()) return;
@@ -304,7 +307,7 @@ class Soak : public session::Machine {
   std::string failure_;
   bool afterEnd_ = false;  // a frame of the ended program was shown, and no start since
   int endedFor_ = 0, restarts_ = 0, jumps_ = 0, mostQuestions_ = 0, phaseLeft_ = 0;
-  bool diligent_ = false;
+  bool diligent_ = false, started_ = false;
   std::set<int> entered_;
   std::deque<std::string> recent_;
   long event_ = 0;
