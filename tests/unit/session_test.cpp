@@ -1,9 +1,11 @@
-// The session's parts, each alone with a fake clock, and the session that
-// wires them: held input handed on in order and runs of moves merged; a
-// finger's tap, drag, long press and cancel; steps played from when they
-// are first asked for, the latest picture due, the end of a phrase that
-// holds nothing up; what the voice says; a press that reached no screen,
-// a failing handler, and steps taken by the tests that are not waited for.
+// It catches a session that hands held input on out of order or leaves
+// runs of moves unmerged; a finger whose tap, drag, long press or cancel
+// gives the wrong mouse input; steps played from when they were laid rather
+// than first asked for, a picture skipped that was due, the end of a phrase
+// that holds input up; a voice that says more than instructions and number
+// words, or goes on when turned off; a press delivered to a screen it did
+// not reach; a failing handler that stops the program; and input that waits
+// for steps the tests took at once.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -155,22 +157,17 @@ struct SessionTest : ::testing::Test {
     session.pointer({Kind::Press, Button::Left, screen, c.centreX(), c.centreY()}, now);
     session.pointer({Kind::Release, Button::Left, screen, c.centreX(), c.centreY()}, now);
   }
-  std::vector<std::string> said(const std::vector<Sound>& sounds) {
+  // What was said of the sounds or steps given, every step by default.
+  template <class Steps = std::vector<Step>>
+  std::vector<std::string> said(const Steps& steps) {
     std::vector<std::string> out;
-    for (const Sound& s : sounds) {
+    for (const auto& s : steps) {
       if (const auto* say = std::get_if<Say>(&s)) out.push_back(say->text);
       if (std::holds_alternative<Hush>(s)) out.push_back("(hush)");
     }
     return out;
   }
-  std::vector<std::string> said() {
-    std::vector<std::string> out;
-    for (const Step& s : probe.takeAll()) {
-      if (const auto* say = std::get_if<Say>(&s)) out.push_back(say->text);
-      if (std::holds_alternative<Hush>(s)) out.push_back("(hush)");
-    }
-    return out;
-  }
+  std::vector<std::string> said() { return said(probe.takeAll()); }
 };
 
 TEST_F(SessionTest, APressBelongsToTheScreenItReachedAndOnlyThere) {
