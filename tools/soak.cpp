@@ -15,7 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <map>
 #include <random>
 #include <set>
@@ -94,8 +93,6 @@ class Soak : public session::Machine {
         tick();
         check();
       } catch (const Violation& v) {
-        std::printf("soak: the last events before the violation:\n");
-        for (const std::string& line : recent_) std::printf("  %s\n", line.c_str());
         std::printf("soak: VIOLATION at event %ld (seed %u): %s\n", event_, seed_, v.what.c_str());
         std::printf("soak: replay with: soak --seed %u --events %ld --verbose\n", seed_, event_);
         return 1;
@@ -286,11 +283,8 @@ class Soak : public session::Machine {
       throw Violation{"the frame shows" + names(shown) + ", the screens loaded are" + names(loaded)};
   }
 
-  void note(std::string line) {
-    line = "#" + std::to_string(event_) + " at " + std::to_string(now_) + " " + line;
-    if (verbose_) std::printf("%s\n", line.c_str());
-    recent_.push_back(std::move(line));
-    if (recent_.size() > 25) recent_.pop_front();
+  void note(const std::string& line) {
+    if (verbose_) std::printf("#%ld at %.0f %s\n", event_, now_, line.c_str());
   }
 
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -309,7 +303,6 @@ class Soak : public session::Machine {
   int endedFor_ = 0, restarts_ = 0, jumps_ = 0, mostQuestions_ = 0, phaseLeft_ = 0;
   bool diligent_ = false, started_ = false;
   std::set<int> entered_;
-  std::deque<std::string> recent_;
   long event_ = 0;
 };
 
