@@ -10,6 +10,7 @@
 
 #include <stdexcept>
 
+#include "draw/face_measure.h"
 #include "session/gestures.h"
 #include "session/input_queue.h"
 #include "session/session.h"
@@ -121,12 +122,6 @@ struct Still : Machine {
   std::vector<std::string> logged;
 };
 
-// Every character 7 pixels wide: enough for the recorder to lay out text.
-struct FixedMeasure : draw::Measure {
-  double advance(const draw::FontSpec&, std::string_view utf8) const override { return 7.0 * utf8.size(); }
-  draw::LineMetrics metrics(const draw::FontSpec&) const override { return {10, 3, 0}; }
-};
-
 // A screen of our own whose handlers are what a test needs.
 class Own : public shell::Screen {
  public:
@@ -139,7 +134,7 @@ class Own : public shell::Screen {
 
 struct SessionTest : ::testing::Test {
   Still machine;
-  FixedMeasure measure;
+  const draw::FaceMeasure measure;
   Session session{machine, measure};
   Probe probe{session};
 
