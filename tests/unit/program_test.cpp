@@ -1,9 +1,8 @@
 // It catches a screen model that gives the mouse to a control behind
-// another, to a hidden or disabled one, a shape or a line, or to none at
-// the wrong place; a click without its press over the same control with
-// the left button; typing into a locked box, or a Tab sent by a handler
-// that does not wait for it; a screen that keeps its controls' values when
-// unloaded; and a handler that goes on after End.
+// another or to none at the wrong place; a click without its press over
+// the same control with the left button; typing into a locked box, or a
+// Tab sent by a handler that does not wait for it; a screen that keeps its
+// controls' values when unloaded; and a handler that goes on after End.
 #include <gtest/gtest.h>
 
 #include "testing/fake_platform.h"
@@ -72,15 +71,6 @@ TEST_F(ModelTest, EarlierControlsAreInFrontAndTextBoxesAboveAll) {
   EXPECT_EQ(s.log,
             "Load;GotFocus Text1;Click Label1;Click Text1;MouseDown Image1 90,10;Click Image1;"
             "MouseDown screen 500,500;");
-}
-
-TEST_F(ModelTest, HiddenDisabledShapesAndLinesLetTheMouseThrough) {
-  Probe& s = probe(40, {label("Label1", 0, 0, 100, 100).disabled(), label("Label2", 0, 0, 100, 100).hidden(),
-                        shape("Shape1", 0, 0, 0, 100, 100), image("Image1", Picture::FaceSad, 0, 0, 100, 100)});
-  program.showOnly(40);
-  s.log.clear();
-  click(40, 10, 10);
-  EXPECT_EQ(s.log, "MouseDown Image1 10,10;Click Image1;");
 }
 
 TEST_F(ModelTest, AClickNeedsPressAndLeftReleaseOverTheSameControl) {
