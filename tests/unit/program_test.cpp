@@ -1,8 +1,8 @@
 // It catches a screen model that gives the mouse to a control behind
 // another or to none at the wrong place; a click without its press over
 // the same control with the left button; typing into a locked box, or a
-// Tab sent by a handler that does not wait for it; a screen that keeps its
-// controls' values when unloaded; and a handler that goes on after End.
+// Tab sent by a handler that does not wait for it; and a screen that keeps
+// its controls' values when unloaded.
 #include <gtest/gtest.h>
 
 #include "testing/fake_platform.h"
@@ -41,7 +41,6 @@ class Probe : public Screen {
   int loads = 0;
   bool tabOnKey = false;
   void leaveTo(int n) { go(n); }
-  void endOnClick(const std::string& n) { onClick(n, [this] { end(), log += "after End;"; }); }
 };
 
 struct ModelTest : ::testing::Test {
@@ -109,17 +108,6 @@ TEST_F(ModelTest, ScreensKeepTheirVariablesAcrossUnloadAndReloadTheirControls) {
   EXPECT_EQ(a("Label1").caption, "");
   EXPECT_EQ(program.active()->number(), 40);
   EXPECT_EQ(program.loaded().size(), 2u);
-}
-
-TEST_F(ModelTest, EndStopsTheHandlerAtOnce) {
-  Probe& a = probe(40, {label("Label1", 0, 0, 10, 10)});
-  a.endOnClick("Label1");
-  program.showOnly(40);
-  click(40, 5, 5);
-  EXPECT_TRUE(program.ended());
-  EXPECT_TRUE(program.loaded().empty());
-  EXPECT_EQ(a.log.find("after End"), std::string::npos);
-  click(40, 5, 5);  // input after the end changes nothing
 }
 
 }  // namespace
