@@ -1,18 +1,20 @@
 // The soak: a child at the keyboard, the mouse and the touch screen for a
-// long time, through the session as every edition drives it. Random input
-// of every kind (any Latin-1 character, keypad digits, every special key,
-// mouse and finger presses, moves, releases and cancels on any screen
-// number, loaded or not, on the board and off it, close boxes, jumps into
-// every screen) with a clock that moves by random steps (none, 1 ms, a
-// frame, past the long press, a little backwards). After every input it
-// checks that the session and the program are still sound, and prints the
-// first violation with the seed and the event number to replay it.
+// long time, through the session as every edition drives it. It catches a
+// handler that throws, a counter or a number label out of range (a "100",
+// a "-1", a "07"), screens loaded together that no road leads to, a frame
+// that shows other screens than those loaded, steps out of time order,
+// input held after everything before it played, a phrase or a picture
+// after the end, and a program that does not start again. Random input of
+// every kind (any Latin-1 character, keypad digits, every special key, mouse
+// and finger presses, moves, releases and cancels on any screen number, on
+// the board and off it, close boxes, jumps into every screen) with a clock
+// stepping by 0, 1 or 16 ms, past the long press or a little backwards; the
+// first violation is printed with the seed and the event number to replay it.
 //
 //   soak [--seed N] [--events N] [--verbose]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <map>
 #include <random>
 #include <set>
@@ -32,43 +34,32 @@ using shell::Screen;
 
 namespace {
 
-struct Options {
-  unsigned seed = 1;
-  long events = 10000;
-  bool verbose = false;
-};
-
 struct Violation {
   std::string what;
 };
 
-// Screens that can stay loaded behind the menu within 10: it is left open
-// behind "Scrittura dei numeri in cifre" (Form9), whose main-menu label
-// leads on to the title, the main menu, the menu within 20 and its
-// exercises with the menu within 10 still open behind.
-bool canJoinMenu10(int n) { return n == 9 || n == 1 || n == 5 || (n >= 24 && n <= 43); }
-
-// The loaded screens, front to back: one, or Form2 with one of the road above.
+// The loaded screens, front to back: one, or the menu within 10 (Form2)
+// with a screen reached from it through "Scrittura dei numeri in cifre"
+// (Form9), whose main-menu label leads on to the title, the main menu, the
+// menu within 20 and its exercises.
 bool legalSet(const std::vector<int>& loaded) {
   if (loaded.size() <= 1) return true;
   if (loaded.size() > 2) return false;
-  const int other = loaded[0] == 2 ? loaded[1] : loaded[1] == 2 ? loaded[0] : 0;
-  return other != 0 && canJoinMenu10(other);
+  const int n = loaded[0] == 2 ? loaded[1] : loaded[1] == 2 ? loaded[0] : 0;
+  return n == 9 || n == 1 || n == 5 || (n >= 24 && n <= 43);
 }
 
 // A label that shows a number shows 0 to 99, without sign or leading zero.
-std::optional<std::string> badNumber(const Control& c) {
-  if (c.kind != shell::Kind::Label || c.caption.empty()) return std::nullopt;
+bool badNumber(const Control& c) {
   const std::string& t = c.caption;
+  if (c.kind != shell::Kind::Label || t.empty()) return false;
   const size_t sign = t[0] == '-' ? 1 : 0;
-  if (sign == t.size() || t.find_first_not_of("0123456789", sign) != std::string::npos) return std::nullopt;
-  if (sign || (t.size() > 1 && t[0] == '0') || t.size() > 2) return "shows \"" + t + "\"";
-  return std::nullopt;
+  if (sign == t.size() || t.find_first_not_of("0123456789", sign) != std::string::npos) return false;
+  return sign || (t.size() > 1 && t[0] == '0') || t.size() > 2;
 }
 
-// The counters of a round: questions 0 to 98; no more right answers than
-// questions, give or take the 99th, which counts as question 0 yet may be
-// answered right; tries 0 to 2.
+// Questions 0 to 98; no more right answers than questions, give or take the
+// 99th, which counts as question 0 yet may be answered right; tries 0 to 2.
 bool goodScore(const frame::Score& s) {
   return s.questions >= 0 && s.questions < frame::kQuestionLimit && s.right >= 0 && s.right <= s.questions + 1 &&
          s.tries >= 0 && s.tries <= 2;
@@ -82,63 +73,87 @@ bool isReturnOrExit(const Control& c) {
 const char* const kKeyNames[] = {"Backspace", "Enter", "Escape", "Tab", "Delete", "Left", "Right", "Up", "Down",
                                  "Home", "End", "Shift", "Control", "Alt", "F11", "F2"};
 
+std::string names(const std::vector<int>& v) {
+  std::string s;
+  for (int n : v) s += " Form" + std::to_string(n);
+  return v.empty() ? " none" : s;
+}
+
 class Soak : public session::Machine {
  public:
-  explicit Soak(const Options& o) : o_(o), rng_(o.seed), session_(*this, measure_), probe_(session_) {
-    for (int n = 1; n <= shell::kScreenCount; ++n) registered_.push_back(n);
-  }
+  Soak(unsigned seed, long events, bool verbose)
+      : seed_(seed), events_(events), verbose_(verbose), rng_(seed), session_(*this, measure_), probe_(session_) {}
 
   int run() {
     const auto began = std::chrono::steady_clock::now();
     session_.start(now_);
-    for (event_ = 1; event_ <= o_.events; ++event_) {
+    for (event_ = 1; event_ <= events_; ++event_) {
       try {
         step();
         tick();
         check();
       } catch (const Violation& v) {
-        return report(v.what);
+        std::printf("soak: VIOLATION at event %ld (seed %u): %s\n", event_, seed_, v.what.c_str());
+        std::printf("soak: replay with: soak --seed %u --events %ld --verbose\n", seed_, event_);
+        return 1;
       }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-    return summary(seconds);
+    std::string missing;
+    for (int n = 1; n <= shell::kScreenCount; ++n)
+      if (!entered_.count(n)) missing += " Form" + std::to_string(n);
+    std::printf("soak: seed %u, %ld events in %.1f s, %d restarts, %d jumps, most questions on one screen %d\n",
+                seed_, events_, seconds, restarts_, jumps_, mostQuestions_);
+    // Jumps go round every screen: one never entered after all had their jump could not be shown.
+    if (!missing.empty() && jumps_ >= shell::kScreenCount) {
+      std::printf("soak: VIOLATION (seed %u): screens never entered:%s\n", seed_, missing.c_str());
+      return 1;
+    }
+    std::printf("soak: no violation\n");
+    return 0;
   }
 
-  // session::Machine
   void reseed() override {}
   double next() override { return real(); }
   void log(std::string_view message) override { failure_ = std::string(message); }
 
  private:
   shell::Program& program() { return probe_.program(); }
+  int activeNumber() { return !program().ended() && program().active() ? program().active()->number() : 0; }
 
   // --- input ---
   void step() {
+    started_ = false;
     if (program().ended() && ++endedFor_ > 3) {  // a few inputs into the ended program first
       note("start again");
       ++restarts_;
       endedFor_ = 0;
       afterEnd_ = false;
+      started_ = true;
       session_.start(now_);
       return;
     }
-    if (!program().ended())
-      if (const Screen* s = program().active()) entered_.insert(s->number());
+    if (activeNumber()) entered_.insert(activeNumber());
+    // A diligent child stays on a screen long enough for the counters to run out.
     if (--phaseLeft_ <= 0) {
       diligent_ = pick(3) == 0;
       phaseLeft_ = diligent_ ? 1000 + pick(4000) : 200 + pick(800);
-      note(diligent_ ? "a diligent child: stays on the screen" : "a playful child");
     }
     const int roll = pick(1000);
     if (diligent_) {
-      if (roll < 300) click();
-      else key();
-    } else if (roll < 4) {
-      jump();
+      roll < 300 ? click() : key();
+    } else if (roll < 4) {  // straight into the next screen, round the list
+      const int n = 1 + jumps_++ % shell::kScreenCount;
+      note("show Form" + std::to_string(n));
+      probe_.showOnly(n, now_);
     } else if (roll < 7) {
-      close();
-    } else if (roll < 10) {
-      takeAll();
+      const int n = pick(3) == 0 ? pick(46) - 1 : activeNumber();
+      note("close Form" + std::to_string(n));
+      session_.close(n, now_);
+    } else if (roll < 10) {  // as the scenario runner does: every step at once
+      note("take every step");
+      probe_.takeAll();
+      if (probe_.busy(now_)) throw Violation{"steps taken at once still to play"};
     } else if (roll < 200) {
       click();
     } else if (roll < 550) {
@@ -148,34 +163,9 @@ class Soak : public session::Machine {
     }
   }
 
-  // As the scenario runner does: every step at once; then nothing plays.
-  void takeAll() {
-    note("take every step");
-    probe_.takeAll();
-    if (probe_.busy(now_)) throw Violation{"steps taken at once still to play"};
-  }
-
-  // Straight into the next registered screen, round the list.
-  void jump() {
-    const int n = registered_[jumps_++ % registered_.size()];
-    note("show Form" + std::to_string(n));
-    probe_.showOnly(n, now_);
-  }
-
-  void close() {
-    const int n = pick(3) == 0 ? pick(46) - 1 : activeNumber();
-    note("close Form" + std::to_string(n));
-    session_.close(n, now_);
-  }
-
-  int activeNumber() {
-    const Screen* s = program().ended() ? nullptr : program().active();
-    return s ? s->number() : 0;
-  }
-
   // A point on a control of the active screen, most often, or anywhere.
   std::pair<double, double> point(bool answersOnly) {
-    const Screen* s = program().ended() ? nullptr : program().active();
+    const Screen* s = activeNumber() ? program().active() : nullptr;
     if (s && pick(10) < 8) {
       std::vector<const Control*> cs;
       for (const Control& c : s->controls())
@@ -203,10 +193,9 @@ class Soak : public session::Machine {
 
   void pointer() {
     PointerInput p;
-    const int kind = pick(10);
+    const int kind = pick(10), b = pick(10);
     p.kind = kind < 3 ? PointerInput::Kind::Press : kind < 6 ? PointerInput::Kind::Move
              : kind < 9 ? PointerInput::Kind::Release : PointerInput::Kind::Cancel;
-    const int b = pick(10);
     p.button = b < 8 ? Button::Left : b == 8 ? Button::Right : Button::Middle;
     p.screen = pick(10) < 7 ? activeNumber() : pick(46) - 1;
     std::tie(p.x, p.y) = point(false);
@@ -236,12 +225,11 @@ class Soak : public session::Machine {
     now_ += steps[pick(std::size(steps))];
     const session::Frame* due = session_.advance(now_);
     if (!due) return;
-    for (const session::Sound& s : due->sounds)
+    for (const session::Sound& s : due->sounds) {
       if (std::holds_alternative<session::Say>(s) && !session_.voice()) throw Violation{"a phrase with the voice off"};
+      if (afterEnd_ && !std::holds_alternative<session::Hush>(s)) throw Violation{"a sound after the program ended"};
+    }
     if (afterEnd_ && !due->ended) throw Violation{"a picture of the screens after the program ended"};
-    if (afterEnd_)
-      for (const session::Sound& s : due->sounds)
-        if (!std::holds_alternative<session::Hush>(s)) throw Violation{"a sound after the program ended"};
     afterEnd_ = afterEnd_ || due->ended;
   }
 
@@ -253,32 +241,37 @@ class Soak : public session::Machine {
       if (p.at < last) throw Violation{"steps out of time order"};
       last = p.at;
     }
-    if (probe_.holding() && !probe_.playing(now_))
-      throw Violation{"input held though the steps before it have played"};
-    checkFrame();
+    if (probe_.holding() && !probe_.playing(now_)) throw Violation{"input held though the steps before it have played"};
+    if (started_ && !probe_.holding() && program().ended()) throw Violation{"started again, yet still ended"};
+    const std::vector<int> loaded = loadedNow();
+    checkFrame(loaded);
     if (program().ended()) return;
-    std::vector<int> loaded;
-    for (Screen* s : program().loaded()) loaded.push_back(s->number());
     if (loaded.empty()) throw Violation{"no screen loaded, yet not ended"};
     if (!legalSet(loaded)) throw Violation{"illegal set of loaded screens:" + names(loaded)};
     for (Screen* s : program().loaded()) {
-      if (Control* f = s->focus()) {
-        const auto& cs = s->controls();
-        if (f < cs.data() || f >= cs.data() + cs.size()) throw Violation{s->name() + ": focus not on its controls"};
-      }
-      for (const Control& c : s->controls())
-        if (auto bad = badNumber(c)) throw Violation{s->name() + "." + c.name + " " + *bad};
+      const auto& cs = s->controls();
+      if (const Control* f = s->focus(); f && (f < cs.data() || f >= cs.data() + cs.size()))
+        throw Violation{s->name() + ": focus not on its controls"};
+      for (const Control& c : cs)
+        if (badNumber(c)) throw Violation{s->name() + "." + c.name + " shows \"" + c.caption + "\""};
     }
-    for (int n : registered_)
+    for (int n = 1; n <= shell::kScreenCount; ++n)
       if (auto* e = dynamic_cast<frame::Exercise*>(&program().form(n))) {
         if (!goodScore(e->score)) throw Violation{e->name() + ": counters out of range"};
-        questions_[n] = std::max(questions_[n], int(e->score.questions));
+        mostQuestions_ = std::max(mostQuestions_, int(e->score.questions));
       }
+  }
+
+  std::vector<int> loadedNow() {
+    std::vector<int> loaded;
+    if (!program().ended())
+      for (Screen* s : program().loaded()) loaded.push_back(s->number());
+    return loaded;
   }
 
   // The frame shown is one the screens drew: loaded screens, the active one
   // first, and once everything has played, exactly the screens loaded now.
-  void checkFrame() {
+  void checkFrame(const std::vector<int>& loaded) {
     const session::Frame& f = session_.frame();
     std::vector<int> shown;
     for (const session::Window& w : f.windows) shown.push_back(w.screen);
@@ -286,58 +279,20 @@ class Soak : public session::Machine {
     if (!legalSet(shown) || std::set<int>(shown.begin(), shown.end()).size() != shown.size())
       throw Violation{"a frame of screens never loaded together:" + names(shown)};
     if (!probe_.pending().empty() || probe_.holding()) return;
-    std::vector<int> loaded;
-    if (!program().ended())
-      for (Screen* s : program().loaded()) loaded.push_back(s->number());
     if (shown != loaded || f.ended != program().ended())
       throw Violation{"the frame shows" + names(shown) + ", the screens loaded are" + names(loaded)};
   }
 
-  static std::string names(const std::vector<int>& v) {
-    std::string s;
-    for (int n : v) s += " Form" + std::to_string(n);
-    return v.empty() ? " none" : s;
-  }
-
-  // --- output ---
-  void note(std::string line) {
-    line = "#" + std::to_string(event_) + " at " + std::to_string(now_) + " " + line;
-    if (o_.verbose) std::printf("%s\n", line.c_str());
-    recent_.push_back(std::move(line));
-    if (recent_.size() > 25) recent_.pop_front();
-  }
-
-  int report(const std::string& what) {
-    std::printf("soak: the last events before the violation:\n");
-    for (const std::string& line : recent_) std::printf("  %s\n", line.c_str());
-    std::printf("soak: VIOLATION at event %ld (seed %u): %s\n", event_, o_.seed, what.c_str());
-    std::printf("soak: replay with: soak --seed %u --events %ld --verbose\n", o_.seed, event_);
-    return 1;
-  }
-
-  int summary(double seconds) {
-    std::printf("soak: seed %u, %ld events in %.1f s (%.0f events a second), %d restarts, %d jumps\n", o_.seed,
-                o_.events, seconds, o_.events / seconds, restarts_, jumps_);
-    std::string missing;
-    for (int n : registered_)
-      if (!entered_.count(n)) missing += " Form" + std::to_string(n);
-    int most = 0;
-    for (auto& [n, q] : questions_) most = std::max(most, q);
-    std::printf("soak: entered %zu of %zu screens%s%s; most questions on one screen: %d\n", entered_.size(),
-                registered_.size(), missing.empty() ? "" : "; never entered:", missing.c_str(), most);
-    // Jumps go round the list: a screen missed once every one had its jump cannot be shown.
-    if (!missing.empty() && jumps_ >= int(registered_.size())) {
-      std::printf("soak: VIOLATION (seed %u): screens never entered\n", o_.seed);
-      return 1;
-    }
-    std::printf("soak: no violation\n");
-    return 0;
+  void note(const std::string& line) {
+    if (verbose_) std::printf("#%ld at %.0f %s\n", event_, now_, line.c_str());
   }
 
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
   double real() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
 
-  Options o_;
+  const unsigned seed_;
+  const long events_;
+  const bool verbose_;
   std::mt19937 rng_;
   const draw::FaceMeasure measure_;
   session::Session session_;
@@ -345,39 +300,27 @@ class Soak : public session::Machine {
   double now_ = 0;
   std::string failure_;
   bool afterEnd_ = false;  // a frame of the ended program was shown, and no start since
-  int endedFor_ = 0;
-  std::vector<int> registered_;
+  int endedFor_ = 0, restarts_ = 0, jumps_ = 0, mostQuestions_ = 0, phaseLeft_ = 0;
+  bool diligent_ = false, started_ = false;
   std::set<int> entered_;
-  std::map<int, int> questions_;
-  std::deque<std::string> recent_;
   long event_ = 0;
-  int restarts_ = 0, jumps_ = 0;
-  bool diligent_ = false;  // long phases on one screen let the counters run long
-  int phaseLeft_ = 0;
 };
-
-bool parseArgs(int argc, char** argv, Options& o) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--verbose") { o.verbose = true; continue; }
-    if (i + 1 >= argc) return false;
-    char* end = nullptr;
-    const unsigned long v = std::strtoul(argv[++i], &end, 10);
-    if (*end != '\0') return false;
-    if (a == "--seed") o.seed = static_cast<unsigned>(v);
-    else if (a == "--events") o.events = static_cast<long>(v);
-    else return false;
-  }
-  return true;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options o;
-  if (!parseArgs(argc, argv, o)) {
-    std::fprintf(stderr, "usage: soak [--seed N] [--events N] [--verbose]\n");
-    return 2;
+  unsigned long seed = 1, events = 10000;
+  bool verbose = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    char* end = nullptr;
+    if (a == "--verbose") verbose = true;
+    else if ((a == "--seed" || a == "--events") && i + 1 < argc && *argv[i + 1])
+      (a == "--seed" ? seed : events) = std::strtoul(argv[++i], &end, 10);
+    if (a != "--verbose" && (!end || *end)) {
+      std::fprintf(stderr, "usage: soak [--seed N] [--events N] [--verbose]\n");
+      return 2;
+    }
   }
-  return Soak(o).run();
+  return Soak(unsigned(seed), long(events), verbose).run();
 }

@@ -1,6 +1,7 @@
-// The drawing rules, without any toolkit: where captions wrap, what a
-// greyed label and a focused box record, and the order of the commands
-// (the later one lies in front).
+// It catches captions wrapped at the wrong blanks, a label that misses by a
+// hair wrapped instead of widened, lines off their centre or baseline, a
+// greyed label not embossed, a caret outside the focused box of the active
+// screen, and commands in the wrong order (the later one lies in front).
 #include <gtest/gtest.h>
 
 #include "draw/record.h"

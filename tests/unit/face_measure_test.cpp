@@ -1,5 +1,7 @@
-// Text measured by the faces' tables: kerning, UTF-8 and characters the
-// faces lack, and the return label that used to wrap in the browsers.
+// It catches text measured by the faces' tables without kerning, with UTF-8
+// read as Latin-1, characters the faces lack given no width (or the soft
+// hyphen one), widths off the 64ths of a pixel, metrics not the hhea
+// table's, and the return label "TORNA A MENU20" wrapping again.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,5 +1,5 @@
-// The generator of the real program: in [0, 1), spread evenly, and a
-// reseed a moment later draws other numbers.
+// It catches a generator that leaves [0, 1), draws unevenly, or draws the
+// same numbers after a reseed a moment later.
 #include <gtest/gtest.h>
 
 #include "shell/random.h"

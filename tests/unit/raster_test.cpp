@@ -1,5 +1,6 @@
-// The software backend paints the same screens: the chalkboard where it
-// belongs, white captions inside their labels, the faces and an answer box.
+// It catches a software backend that paints the chalkboard, the frame, the
+// ledge, the white title, the faces or an answer box's fill and border out
+// of place, and a caption of any screen that runs over the frame.
 #include <gtest/gtest.h>
 
 #include "draw/face_measure.h"
@@ -58,10 +59,6 @@ TEST_F(RasterTest, ExerciseWithFaceNumberAndAnswerBox) {
   const draw::Rect face = draw::pixels((*program.active())("Image1"));
   EXPECT_GT(count(c, int(face.x), int(face.y), int(face.right()), int(face.bottom()), 0xFFFF00), 500);
 }
-
-}  // namespace
-
-namespace {
 
 // No caption of any screen runs over the frame on the right: what a label
 // cannot fit wraps inside the board.
