@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,20 @@ int main(int argc, char** argv) {
   // goes to the sound server or to the sound card, never through JACK.
   const QByteArray ranks = qgetenv("GST_PLUGIN_FEATURE_RANK");
   qputenv("GST_PLUGIN_FEATURE_RANK", (ranks.isEmpty() ? "" : ranks + ",") + "jackaudiosink:NONE,jackaudiosrc:NONE");
-  QApplication app(argc, argv);
-  QApplication::setWindowIcon(QIcon(":/pictures/icon_64.png"));
-  QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
-  desktop::Desktop desktop;
-  desktop.setWholeScreen(options.wholeScreen);
-  desktop.setVoice(options.voice);
-  desktop.start();
-  return QApplication::exec();
+  int status = 0;
+  {
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(":/pictures/icon_64.png"));
+    QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
+    desktop::Desktop desktop;
+    desktop.setWholeScreen(options.wholeScreen);
+    desktop.setVoice(options.voice);
+    desktop.start();
+    status = QApplication::exec();
+  }
+  // Qt's cache of sound samples waits for ever, in its exit handler, for a
+  // chime still being loaded when the program ends soon after the first
+  // input: the program ends without the exit handlers.
+  std::fflush(nullptr);
+  std::_Exit(status);
 }

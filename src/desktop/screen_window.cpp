@@ -1,6 +1,7 @@
 #include "screen_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -131,6 +132,7 @@ void ScreenWindow::pointer(QMouseEvent* e, int kind) {
   in.x = at.x();
   in.y = at.y();
   in.onBoard = placed.onBoard(e->position()).has_value();
+  last_ = at;
   in.shift = shiftState(e->modifiers());
   const QPointingDevice* device = e->pointingDevice();
   if (device && device->type() == QInputDevice::DeviceType::TouchScreen) in.device = session::Device::Touch;
@@ -140,8 +142,10 @@ void ScreenWindow::pointer(QMouseEvent* e, int kind) {
 void ScreenWindow::mousePressEvent(QMouseEvent* e) { pointer(e, int(session::PointerInput::Kind::Press)); }
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { pointer(e, int(session::PointerInput::Kind::Release)); }
 
+// Every move goes to the session, a button held or not: the mouse at rest
+// on a control is the session's to time.
 void ScreenWindow::mouseMoveEvent(QMouseEvent* e) {
-  if (e->buttons() != Qt::NoButton) pointer(e, int(session::PointerInput::Kind::Move));
+  pointer(e, int(session::PointerInput::Kind::Move));
   updatePointer(e->position());
 }
 
@@ -164,6 +168,17 @@ bool ScreenWindow::event(QEvent* e) {
     in.kind = session::PointerInput::Kind::Cancel;
     in.screen = screen_;
     in.device = session::Device::Touch;
+    desktop_.pointer(in);
+  }
+  // The mouse gone from the window, as a move off the board where it was
+  // last; with a button held the press goes on until its release.
+  if (e->type() == QEvent::Leave && QGuiApplication::mouseButtons() == Qt::NoButton) {
+    session::PointerInput in;
+    in.kind = session::PointerInput::Kind::Move;
+    in.screen = screen_;
+    in.x = last_.x();
+    in.y = last_.y();
+    in.onBoard = false;
     desktop_.pointer(in);
   }
   if (e->type() == QEvent::ToolTip) {

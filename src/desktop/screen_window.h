@@ -49,6 +49,7 @@ class ScreenWindow : public QWidget {
   int screen_;
   QSize board_;  // the screen's client size, logical pixels
   QString toolTip_;  // the tooltip this window shows, if any
+  QPointF last_;     // where the mouse was last, twips of the board
 };
 
 }  // namespace desktop
