@@ -17,9 +17,9 @@ void Timeline::lay(std::vector<Step> steps, double start, bool fromFirstCall) {
 
 void Timeline::rebase(double now) {
   if (laidAt_ && now > *laidAt_) {
-    const double late = now - *laidAt_;
-    for (Timed& t : steps_) t.at += late;
-    end_ += late;
+    // From `now` exactly: the first step is due at the call that asked.
+    for (Timed& t : steps_) t.at = now + (t.at - *laidAt_);
+    end_ = now + (end_ - *laidAt_);
   }
   laidAt_.reset();
 }

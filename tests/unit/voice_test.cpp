@@ -1,7 +1,8 @@
 // It catches an exercise screen whose instruction is no label or is said by
 // no clip, a number word with no clip, a clip key that is no plain file name
 // or is used twice, and a build that left a phrase without its clip or a
-// folder list other than the catalogue.
+// folder list other than the catalogue; and a control that leads somewhere
+// (a menu entry, a return label, the sponge) with no name to be heard.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -70,23 +71,23 @@ TEST(Voice, EveryControlThatLeadsSomewhereHasItsName) {
   } machine;
   const draw::FaceMeasure measure;
   int leading = 0;
-  for (int n = 1; n <= kScreenCount; ++n) {
+  for (int n = 1; n <= shell::kScreenCount; ++n) {
     session::Session session(machine, measure);
     session::Probe probe(session);
     session.start(0);
     probe.showOnly(n, 0);
     probe.takeAll();
     const session::Window& shown = *session.frame().window(n);
-    for (const Control& c : probe.program().form(n).controls()) {
-      if (!c.visible || c.kind != Kind::Label && c.kind != Kind::Image) continue;
-      FakePlatform platform;
+    for (const shell::Control& c : probe.program().form(n).controls()) {
+      if (!c.visible || c.kind != shell::Kind::Label && c.kind != shell::Kind::Image) continue;
+      shell::FakePlatform platform;
       platform.fallBackTo(1);
-      Program program(platform);
+      shell::Program program(platform);
       program.showOnly(n);
-      const Control* hit = program.form(n).hit(c.centreX(), c.centreY());
+      const shell::Control* hit = program.form(n).hit(c.centreX(), c.centreY());
       if (!hit || hit->name != c.name) continue;  // another control is in front there
-      program.mouseDown(n, Button::Left, c.centreX(), c.centreY());
-      program.mouseUp(n, Button::Left, c.centreX(), c.centreY());
+      program.mouseDown(n, shell::Button::Left, c.centreX(), c.centreY());
+      program.mouseUp(n, shell::Button::Left, c.centreX(), c.centreY());
       if (!program.ended() && program.active()->number() == n) continue;  // it leads nowhere
       ++leading;
       const session::HoverArea* area = shown.hoverAt(c.centreX() / 15, c.centreY() / 15);
