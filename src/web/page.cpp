@@ -28,7 +28,8 @@ session::PointerInput pointerAt(const draw::Fit& f, const Input& in) {
   static constexpr session::PointerInput::Kind kinds[] = {session::PointerInput::Kind::Press,
                                                           session::PointerInput::Kind::Move,
                                                           session::PointerInput::Kind::Release,
-                                                          session::PointerInput::Kind::Cancel};
+                                                          session::PointerInput::Kind::Cancel,
+                                                          session::PointerInput::Kind::Move};  // a hover
   static constexpr shell::Button buttons[] = {shell::Button::Left, shell::Button::Middle, shell::Button::Right};
   session::PointerInput p;
   const draw::Fit::Point b = f.toBoard(in.x, in.y);
@@ -77,7 +78,9 @@ void Page::input(const Input& in) {
   }
   pointer.at = draw::Fit::Point{in.x, in.y};
   pointer.tip = in.event == Event::Hover && !in.touch;
-  if (in.event != Event::Hover) session->pointer(pointerAt(fit(), in), in.now);
+  // Every move goes to the session, a hover too: a mouse that rests on a
+  // control says its name.
+  session->pointer(pointerAt(fit(), in), in.now);
 }
 
 const std::vector<double>& Page::advance(double now) {

@@ -4,8 +4,9 @@ events, failing a child: a title that waits for the program or a click on
 it lost meanwhile, input out of order or lost during an animation, keys,
 accented letters, taps and drags that do not reach the program as on the
 desktop, the tablet's keyboard not coming for the answer box, the side
-buttons leaving the page, the chime or the voice not starting, ?voice=off
-not silent, the board misplaced in other windows, the end with no way to
+buttons leaving the page, the chime or the voice not starting, a control's
+name not said at a rest of the mouse or a finger held (or that opening it),
+?voice=off not silent, the board misplaced in other windows, the end with no way to
 start again, a site that needs the network after one visit, and any error
 in the page (every test ends with none).
 
@@ -53,11 +54,7 @@ class Page(PageCase):
         b = self.b
         b.open(self.target.url + '?voice=off')  # only the chime sounds
         self.assertEqual(b.js('return aritmetica.early()'), b.js('return aritmetica.picture()'))
-        for label, title in [('Form1.Label1', 'Menu principale'), ('Form5.Label1', 'entro 10'),
-                             ('Form2.Label11', 'Numero seguente entro 10')]:
-            b.click(*b.where(label))
-            self.assertIn(title, b.title())
-        b.run('random 0.5')
+        b.run('show Form14\nrandom 0.5')  # the menus' clicks and taps: the voice's test
         b.click(*b.where('Form14.Label9'))
         self.assertEqual(b.query('Form14.Label2.Caption'), '4')
         b.click(*b.where('Form14.Text1'), kind=self.tap)  # the device's keyboard, for digits
@@ -162,17 +159,31 @@ class Page(PageCase):
         b.idle()
 
 
-    def test_the_instruction_is_said_when_shown_and_tapped_and_not_with_the_voice_off(self):
+    def test_the_voice_says_instructions_and_names_at_a_rest_or_a_finger_held_and_not_when_off(self):
         b = self.b
-        b.click(*b.where('Form1.Label3'))  # a first input lets the page sound
+        b.click(*b.where('Form1.Label1'))  # a first input lets the page sound
+        entry = b.where('Form5.Label1')
+        rest = [('move', entry[0] - 4, entry[1]), ('move', *entry)]
+        b.pointer(rest)  # the mouse rests: the entry's name; a finger held: the same, and nothing opens
+        b.wait('aritmetica.phrases === 1 && aritmetica.started === 1')
+        if b.can['touch']:
+            b.pointer([('down', *entry), ('pause', 900, 0), ('up', *entry)], 'touch')
+            b.wait('aritmetica.phrases === 2 && aritmetica.started === 2')
+        b.idle()
+        self.assertIn('Menu principale', b.title())
+        b.click(*entry, kind=self.tap)
+        self.assertIn('Menu operazioni entro 10', b.title())
+        said = b.js('return aritmetica.phrases')
         b.run('show Form14')
-        b.wait('aritmetica.phrases === 1')
+        b.wait(f'aritmetica.phrases === {said + 1}')  # the instruction, when shown and when tapped
         b.click(*b.where('Form14.Label1'))
-        b.wait('aritmetica.phrases === 2 && aritmetica.started > 0')
+        b.wait(f'aritmetica.phrases === {said + 2}')
         b.run('random 0.5\nclick Form14.Label9\nclick Form14.Text1\ntype 9')
-        self.assertEqual(b.js('return aritmetica.phrases'), 2)  # questions and answers are not said
+        self.assertEqual(b.js('return aritmetica.phrases'), said + 2)  # questions and answers are not said
         b.open(self.target.url + '?voice=off')
-        b.click(*b.where('Form1.Label3'))
+        b.click(*b.where('Form1.Label1'))
+        b.pointer(rest)
+        b.idle()  # the rest is over
         b.run('show Form14')
         b.click(*b.where('Form14.Label1'))
         self.assertEqual(b.js('return [aritmetica.phrases, aritmetica.started]'), [0, 0])

@@ -80,6 +80,11 @@ export function listen() {
     if (e.pointerId === pressing) send(() => pointer(e));
     else if (ready && pressing === null) { rest(e); pointer(e, 'hover'); }
   });
+  // The mouse leaving the window moves it off the board: no name is said
+  // for a control it left, no tooltip stays.
+  document.addEventListener('mouseout', (e) => {
+    if (!e.relatedTarget && ready && pressing === null) pointer({ clientX: -1, clientY: -1, button: 0 }, 'hover');
+  });
   for (const type of ['pointerup', 'pointercancel']) {
     surface.addEventListener(type, (e) => {
       if (e.pointerId !== pressing) return;
