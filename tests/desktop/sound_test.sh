@@ -2,7 +2,8 @@
 # Catches sound that is not heard or not stopped, under a PulseAudio server
 # of our own with a null sink: the sound module saying MP3 clips made here
 # with sox and lame, hushing a phrase and cutting it short with a new one;
-# the real program saying the instruction of "Numero seguente entro 10",
+# the real program saying the name of a menu entry the mouse rests on (and
+# the click then opening it), the instruction of "Numero seguente entro 10",
 # chiming at a wrong answer with --no-voice and saying nothing then.
 #   sound_test.sh PATH/TO/aritmetica PATH/TO/say-check PATH/TO/aritmetica-sound.so
 program=$1
@@ -65,6 +66,21 @@ esci() {
   wait $pid || fail "the program exited with status $?: $(cat "$work/log")"
   pid=
 }
+
+# The mouse at rest on a menu entry: its name is heard, and a click still
+# opens it.
+"$program" >"$work/log" 2>&1 &
+pid=$!
+w=$(window 'Aritmetica cl\. I') && [ -n "$w" ] || fail "no title window"
+xdotool mousemove --sync --window "$w" 396 236 click 1  # ARITMETICA
+w=$(window 'Menu principale') && [ -n "$w" ] || fail "no main menu"
+xdotool mousemove --sync --window "$w" 396 360          # nothing there
+before=$(loud_seconds)
+xdotool mousemove --sync --window "$w" 200 248          # OPERAZIONI VARIE ENTRO IL 9, and still
+wait_loud "$before + 0.3" "the name of the entry rested on was not heard: $(cat "$work/log")"
+xdotool click 1
+w=$(window 'Menu operazioni entro 10') && [ -n "$w" ] || fail "a click after the rest did not open the menu"
+esci
 
 # The instruction, said as the screen opens.
 before=$(loud_seconds)
