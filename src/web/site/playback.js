@@ -13,7 +13,8 @@ import * as sound from './sound.js';
 
 let m = null;
 let inbox = 0;      // where the program takes an input record
-let scheduled = 0;  // a frame or a timer is asked for
+let painting = 0;   // a displayed frame is asked for
+let timer = 0;      // a timer is set
 export const last = { frame: null };  // the frame read last
 export const watchers = [];           // called with every frame read
 
@@ -48,14 +49,17 @@ function play(f) {
 }
 
 // Brings the program to now and plays what is due; then waits for the
-// next step: the next frame when it is close, a timer when it is far.
+// next step: the next frame when it is close, a timer when it is far (one
+// timer: a mouse moving over the board, each move a step that wakes the
+// program when the mouse has rested, does not pile them up).
 export function tick() {
   if (!m) return;
-  scheduled = 0;
+  clearTimeout(timer);
+  timer = 0;
   const now = performance.now();
   const f = readFrame(m.HEAPF64.subarray(m._aritmetica_frame(now) / 8));
   play(f);
-  if (!isFinite(f.wake) || scheduled) return;
-  if (f.wake - now < 50) scheduled = requestAnimationFrame(tick);
-  else scheduled = setTimeout(tick, f.wake - now);
+  if (!isFinite(f.wake) || painting) return;
+  if (f.wake - now < 50) painting = requestAnimationFrame(() => { painting = 0; tick(); });
+  else timer = setTimeout(tick, f.wake - now);
 }
