@@ -1,0 +1,35 @@
+// It catches a key table that gives the screens a wrong KeyPress character
+// or KeyUp code: Enter typing nothing, an arrow or Delete on another key's
+// code, a keypad digit on its neighbour's, "a", the blank or a Latin-1
+// letter lost, "€" typing a character, or codes for a character on no key;
+// or a key name the page and the scenario files use ("ArrowLeft", "F2")
+// read as another key.
+#include <gtest/gtest.h>
+
+#include "session/keys.h"
+
+namespace {
+
+using session::KeyName;
+
+std::pair<int, int> codes(session::Key k) {
+  const auto c = session::keyCodes(k);
+  return c ? std::pair(c->character, c->keyCode) : std::pair(-1, -1);
+}
+
+TEST(Keys, EveryKindOfKeyGivesTheCodesTheScreensExpect) {
+  using P = std::pair<int, int>;
+  EXPECT_EQ(codes({KeyName::Enter}), P(13, 13));
+  EXPECT_EQ(codes({KeyName::Left}), P(0, 37));
+  EXPECT_EQ(codes({KeyName::Delete}), P(0, 46));
+  EXPECT_EQ(codes({KeyName::Character, '1', true}), P('1', 97));
+  EXPECT_EQ(codes({KeyName::Character, 'a'}), P('a', 65));
+  EXPECT_EQ(codes({KeyName::Character, ' '}), P(' ', 32));
+  EXPECT_EQ(codes({KeyName::Character, 0xE8}), P(0xE8, 186));  // è
+  EXPECT_EQ(codes({KeyName::Character, 0x20AC}), P(0, 69));     // € on the E key, no Latin-1 code
+  EXPECT_FALSE(session::keyCodes({KeyName::Character, 0x4E00}));  // no key, no Latin-1 code
+  EXPECT_EQ(session::keyNamed("ArrowLeft"), KeyName::Left);
+  EXPECT_EQ(session::keyNamed("F2"), KeyName::Voice);
+}
+
+}  // namespace
