@@ -25,7 +25,8 @@ Frame capture(const shell::Program& program, const draw::Measure& measure, bool 
       const shell::Pointer pointer = voice && phraseOf(*s, *c) ? shell::Pointer::Hand : c->pointer;
       HoverArea area{draw::pixels(*c), pointer, c->toolTip};
       if (voice)
-        if (const auto text = namePhraseOf(*s, *c)) area.says = Say{std::string(*clipOf(*text)), *text};
+        if (const auto phrase = namePhraseOf(*s, *c))
+          area.says = Say{std::string(phrase->key), std::string(phrase->text)};
       w.hover.push_back(std::move(area));
     }
     frame.windows.push_back(std::move(w));

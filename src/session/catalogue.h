@@ -14,8 +14,9 @@ struct Phrase {
 
 std::span<const Phrase> catalogue();
 
-// The key of the clip that says `text`; nullopt for a text not in the
-// catalogue (nothing is said then).
+// The phrase that says `text`, and the key of its clip; nullopt for a text
+// not in the catalogue (nothing is said then).
+std::optional<Phrase> phraseSaying(std::string_view text);
 std::optional<std::string_view> clipOf(std::string_view text);
 
 }  // namespace session

@@ -18,9 +18,14 @@ const Window* Frame::window(int screen) const {
   return it == windows.end() ? nullptr : &*it;
 }
 
-std::optional<std::string_view> clipOf(std::string_view text) {
+std::optional<Phrase> phraseSaying(std::string_view text) {
   for (const Phrase& p : catalogue())
-    if (p.text == text) return p.key;
+    if (p.text == text) return p;
+  return std::nullopt;
+}
+
+std::optional<std::string_view> clipOf(std::string_view text) {
+  if (const auto p = phraseSaying(text)) return p->key;
   return std::nullopt;
 }
 

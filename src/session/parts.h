@@ -35,7 +35,13 @@ struct Session::Parts {
   void wake(double now);
   // What the pointer is over in the frame shown, and saying it (a rest, a
   // finger held): false when there is nothing there to hear.
-  const HoverArea* areaAt(const PointerInput& at) const;
+  struct Spot {
+    int screen;
+    draw::Rect area;
+    std::optional<Say> says;
+  };
+  std::optional<Spot> spotAt(const PointerInput& at) const;
+  bool onNamed(const PointerInput& at) const;  // on the area whose name was said last
   bool sayName(const PointerInput& at, double now);
   // A name being said stops when the child acts.
   void act(double now);
@@ -53,7 +59,7 @@ struct Session::Parts {
   Rest rest;
   // The area whose name was said last, until the mouse leaves it: resting
   // on it again says nothing more.
-  std::optional<std::pair<int, draw::Rect>> named;
+  std::optional<Spot> named;
   bool naming = false;  // a name said may still be playing
 };
 

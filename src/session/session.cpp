@@ -72,11 +72,7 @@ void Session::pointer(const PointerInput& input, double now) {
   Parts& p = *parts_;
   p.rest.pointer(input, now);
   if (input.kind == PointerInput::Kind::Press) p.act(now);
-  if (p.named && input.kind == PointerInput::Kind::Move) {
-    const HoverArea* over = p.areaAt(input);
-    const int screen = input.screen ? input.screen : p.shown.active() ? p.shown.active()->screen : 0;
-    if (!over || p.named->first != screen || !(p.named->second == over->area)) p.named.reset();
-  }
+  if (input.kind == PointerInput::Kind::Move && !p.onNamed(input)) p.named.reset();
   for (const PointerInput& out : p.gestures.pointer(input, now)) p.submit(pointerInput(out), now);
 }
 
@@ -177,21 +173,27 @@ void Session::Parts::show(Frame frame) {
   shown.picture = picture;
 }
 
-const HoverArea* Session::Parts::areaAt(const PointerInput& at) const {
+std::optional<Session::Parts::Spot> Session::Parts::spotAt(const PointerInput& at) const {
   const Window* w = at.screen ? shown.window(at.screen) : shown.active();
-  if (!w || !at.onBoard) return nullptr;
-  return w->hoverAt(at.x / shell::kTwipsPerPixel, at.y / shell::kTwipsPerPixel);
+  const HoverArea* area =
+      w && at.onBoard ? w->hoverAt(at.x / shell::kTwipsPerPixel, at.y / shell::kTwipsPerPixel) : nullptr;
+  if (!area) return std::nullopt;
+  return Spot{w->screen, area->area, area->says};
+}
+
+bool Session::Parts::onNamed(const PointerInput& at) const {
+  const auto spot = spotAt(at);
+  return named && spot && named->screen == spot->screen && named->area == spot->area;
 }
 
 // The name is said from the frame shown: what the child sees there is what
 // is heard, also while a picture still plays.
 bool Session::Parts::sayName(const PointerInput& at, double now) {
-  const HoverArea* area = voice.on() ? areaAt(at) : nullptr;
-  if (!area || !area->says) return false;
-  const int screen = at.screen ? at.screen : shown.active()->screen;
-  if (named && named->first == screen && named->second == area->area) return true;
-  timeline.soundNow(*area->says, now);
-  named = {screen, area->area};
+  const auto spot = voice.on() ? spotAt(at) : std::nullopt;
+  if (!spot || !spot->says) return false;
+  if (onNamed(at)) return true;
+  timeline.soundNow(*spot->says, now);
+  named = spot;
   naming = true;
   return true;
 }

@@ -51,8 +51,8 @@ std::optional<std::string> phraseOf(const shell::Screen& screen, const shell::Co
   return std::nullopt;
 }
 
-std::optional<std::string> namePhraseOf(const shell::Screen& screen, const shell::Control& control) {
-  if (auto tapped = phraseOf(screen, control)) return tapped;
+std::optional<Phrase> namePhraseOf(const shell::Screen& screen, const shell::Control& control) {
+  if (auto tapped = phraseOf(screen, control)) return phraseSaying(*tapped);
   std::string text = fold(!control.caption.empty() ? control.caption
                           : !control.toolTip.empty() ? control.toolTip : control.spoken);
   if (text.empty()) return std::nullopt;
@@ -60,8 +60,7 @@ std::optional<std::string> namePhraseOf(const shell::Screen& screen, const shell
     if (control.name == entry)
       for (const shell::Control& h : screen.controls())
         if (h.name == heading) text = fold(h.caption) + " " + text;
-  if (!clipOf(text)) return std::nullopt;
-  return text;
+  return phraseSaying(text);
 }
 
 }  // namespace session

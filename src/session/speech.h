@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue.h"
+
 namespace shell {
 class Screen;
 struct Control;
@@ -28,6 +30,6 @@ std::optional<std::string> phraseOf(const shell::Screen& screen, const shell::Co
 // says, if the voice's catalogue has one: what a tap says, or else its
 // caption (its tooltip where it has none of its own), after the caption of
 // the heading it stands under ("FORMA LA DECINA: Con i regoli").
-std::optional<std::string> namePhraseOf(const shell::Screen& screen, const shell::Control& control);
+std::optional<Phrase> namePhraseOf(const shell::Screen& screen, const shell::Control& control);
 
 }  // namespace session
