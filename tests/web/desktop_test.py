@@ -18,7 +18,7 @@ import subprocess
 import sys
 import unittest
 
-from browser import PageCase, arguments
+from browser import PageCase, arguments, main
 
 ENGINE, PAGE, (CHECK, TOOL, *OUT) = arguments(sys.argv)
 SCENARIOS = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'pictures.scn')
@@ -99,4 +99,4 @@ class SameAsDesktop(PageCase):
 if __name__ == '__main__':
     if CHECK == 'pictures':
         os.makedirs(OUT[0], exist_ok=True)
-    unittest.main(argv=sys.argv[:1] + ['SameAsDesktop.test_' + CHECK], verbosity=2)
+    main(sys.argv[:1] + ['SameAsDesktop.test_' + CHECK])

@@ -15,7 +15,7 @@ in the page (every test ends with none).
 import sys
 import unittest
 
-from browser import PageCase, arguments
+from browser import PageCase, arguments, main
 
 ENGINE, PAGE, _ = arguments(sys.argv)
 BOARD, FRAME = (0, 128, 128), (255, 128, 64)
@@ -245,4 +245,4 @@ class Page(PageCase):
 
 
 if __name__ == '__main__':
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    main(sys.argv[:1])
