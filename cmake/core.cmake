@@ -8,7 +8,8 @@ get_filename_component(ARITMETICA_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 # The screens and their logic. An object library, so that every screen's
 # self-registration is linked into every program.
 file(GLOB_RECURSE CORE_SOURCES CONFIGURE_DEPENDS
-  ${ARITMETICA_ROOT}/src/shell/*.cpp ${ARITMETICA_ROOT}/src/frame/*.cpp ${ARITMETICA_ROOT}/src/exercises/*.cpp)
+  ${ARITMETICA_ROOT}/src/shell/*.cpp ${ARITMETICA_ROOT}/src/frame/*.cpp ${ARITMETICA_ROOT}/src/exercises/*.cpp
+  ${ARITMETICA_ROOT}/src/record/*.cpp)
 add_library(core OBJECT ${CORE_SOURCES})
 target_include_directories(core PUBLIC ${ARITMETICA_ROOT}/src)
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "shell/program.h"
+#include "record/portraits.h"
 
 namespace draw {
 
@@ -292,6 +293,10 @@ const char* pictureName(shell::Picture p) {
     case Picture::PointerChalk: return "pointer_chalk";
     case Picture::PointerGrab: return "pointer_grab";
     case Picture::None: break;
+    default: {
+      const int i = static_cast<int>(p) - static_cast<int>(Picture::Portrait);
+      return i >= 0 && i < record::kPortraitCount ? record::kPortraits[i].file : nullptr;
+    }
   }
   return nullptr;
 }
@@ -299,6 +304,7 @@ const char* pictureName(shell::Picture p) {
 Size pictureSize(shell::Picture p) {
   if (p == shell::Picture::None) return {0, 0};
   if (p == shell::Picture::Chalkboard) return {800, 600};
+  if (p >= shell::Picture::Portrait) return {96, 96};
   return {32, 32};
 }
 

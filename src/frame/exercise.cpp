@@ -41,6 +41,31 @@ void Exercise::showFace(Face f) {
   (*this)(frame_.neutral).visible = f == Face::Neutral;
   (*this)(frame_.happy).visible = f == Face::Happy;
   (*this)(frame_.sad).visible = f == Face::Sad;
+  if (f != Face::Neutral)
+    if (auto* e = program().extension()) e->judged(*this, f == Face::Happy);
+}
+
+std::string Exercise::given() {
+  const shell::Control* box = find(frame_.answer);
+  return box && box->visible ? box->text : std::string();
+}
+
+// The question is what the screen's handlers wrote since it was built:
+// every visible caption and text that is not the design's, but the score's.
+std::string Exercise::question() {
+  std::string shown;
+  for (const shell::Control& c : controls()) {
+    if (!c.visible || c.is(frame_.answer) || c.is(frame_.rightDisplay) || c.is(frame_.questionDisplay)) continue;
+    const shell::Control* designed = nullptr;
+    for (const shell::Control& d : design().controls)
+      if (d.name == c.name) designed = &d;
+    const std::string& now = c.kind == shell::Kind::TextBox ? c.text : c.caption;
+    if (!designed || now.empty() || now == (c.kind == shell::Kind::TextBox ? designed->text : designed->caption))
+      continue;
+    if (!shown.empty()) shown += ' ';
+    shown += now;
+  }
+  return shown;
 }
 
 void Exercise::right() {

@@ -37,6 +37,13 @@ class Exercise : public shell::Screen {
 
   Score score;
 
+  // What the class record keeps of the question on the board, of the answer
+  // just judged, and how many answers ESATTI counts now. A screen whose
+  // question or answer is not in its captions and answer box says it here.
+  virtual std::string question();
+  virtual std::string given();
+  virtual int rightCount() const { return score.right; }
+
  protected:
   const FrameControls& names() const { return frame_; }
   shell::Control& answerBox() { return (*this)(frame_.answer); }

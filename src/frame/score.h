@@ -21,10 +21,13 @@ struct Score {
   std::int16_t questions = 0;
   std::int16_t right = 0;
   std::int16_t tries = 0;
+  // Every question drawn, never zeroed: how the class record sees a new one.
+  unsigned drawn = 0;
 
   // The 99th question shows 0 and restarts the score.
   void countQuestion() {
     questions = add16(questions, 1);
+    ++drawn;
     if (questions == kQuestionLimit) questions = right = 0;
   }
   // Only whether tries is 1 matters, so it stops at 2.

@@ -7,6 +7,7 @@
 
 #include "capture.h"
 #include "input_queue.h"
+#include "record/klass.h"
 #include "recorder.h"
 #include "rest.h"
 #include "session.h"
@@ -50,6 +51,7 @@ struct Session::Parts {
   const draw::Measure& measure;
   Recorder recorder;
   Voice voice;
+  record::Class klass;
   std::unique_ptr<shell::Program> program;
   Gestures gestures;
   InputQueue held;

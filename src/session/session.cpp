@@ -35,6 +35,8 @@ Session::Parts::Parts(Machine& m, const draw::Measure& measure_)
 void Session::Parts::newProgram() {
   program = std::make_unique<shell::Program>(recorder);
   program->observe(&voice);
+  program->extend(&klass);
+  klass.attach(*program);
   pressScreen = 0;
 }
 
@@ -95,6 +97,7 @@ void Session::Parts::submit(Input input, double now) {
 // A handler that fails drops its input and is reported once; the program
 // goes on from where the handler left it.
 void Session::Parts::run(const Input& input, double start, bool fromFirstCall) {
+  klass.at(start);
   try {
     deliver(input);
   } catch (const std::exception& e) {
@@ -164,6 +167,22 @@ shell::Screen* Session::Parts::screenFor(int number) const {
     if (s->number() == number) return s;
   return nullptr;
 }
+
+// --- the class record --------------------------------------------------------
+
+void Session::openClass(record::Book book, double epochMs) { parts_->klass.open(std::move(book), {epochMs}); }
+
+bool Session::classOn() const { return parts_->klass.on(); }
+
+void Session::classTrouble(std::string message) { parts_->klass.trouble(std::move(message)); }
+
+void Session::imported(const std::string& text, double now) {
+  Input in{Input::Kind::Call};
+  in.call = [this, text](shell::Program&) { parts_->klass.imported(text); };  // said on the teacher's screen
+  parts_->submit(in, now);
+}
+
+std::vector<record::Change> Session::takeChanges() { return parts_->klass.changes(); }
 
 // --- playback --------------------------------------------------------------
 

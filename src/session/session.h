@@ -19,6 +19,7 @@
 #include "gestures.h"
 #include "keys.h"
 #include "machine.h"
+#include "record/book.h"
 
 namespace session {
 
@@ -52,6 +53,18 @@ class Session {
   // --- the voice -------------------------------------------------------
   bool voice() const;
   void setVoice(bool on, double now);
+
+  // --- the class record ----------------------------------------------------
+  // Off unless the edition opens it with what its store holds; `epochMs` is
+  // the local time (milliseconds since 1970 in the device's zone) at now 0.
+  void openClass(record::Book book, double epochMs);
+  bool classOn() const;
+  // What the store could not do, said on the teacher's screen.
+  void classTrouble(std::string message);
+  // The text of the file the teacher chose to import (after an Import change).
+  void imported(const std::string& text, double now);
+  // What the edition keeps, exports or asks for since the last call, in order.
+  std::vector<record::Change> takeChanges();
 
  private:
   friend class Probe;  // the tests' way in (tools/testing/probe.h)

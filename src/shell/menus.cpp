@@ -3,6 +3,7 @@
 // exit hotspots end the program. Headings do nothing.
 #include <algorithm>
 
+#include "menus.h"
 #include "program.h"
 
 namespace shell {
@@ -19,12 +20,17 @@ struct Entry {
 
 class Menu : public Screen {
  public:
-  Menu(Program& p, int number, Design d, std::vector<Entry> entries) : Screen(p, number, std::move(d)) {
-    for (const Entry& e : entries) {
+  Menu(Program& p, int number, Design d, std::vector<Entry> entries)
+      : Screen(p, number, std::move(d)), entries_(std::move(entries)) {
+    for (const Entry& e : entries_) {
       const int target = e.opens;
       onClick(e.control, [this, target] { target == 0 ? end() : go(target); });
     }
   }
+  const std::vector<Entry>& entries() const { return entries_; }
+
+ private:
+  std::vector<Entry> entries_;
 };
 
 // The inner right edge of the chalkboard's frame.
@@ -52,7 +58,12 @@ class Form1 : public Menu {
                   label("Label4", 4560, 7920, 2655, 495).withCaption("2002/2003").withFont(15.75).centred(),
                   hotspot("Label5", 1680, 7680, 855, 855, "ESCI"),
               }},
-             {{"Label1", 5}, {"Label5", 0}}) {}
+             {{"Label5", 0}}) {
+    onClick("Label1", [this] {
+      Program::Extension* e = program().extension();
+      go(e ? e->afterTitle() : 5);
+    });
+  }
 };
 
 class Form5 : public Menu {
@@ -172,5 +183,12 @@ SCREEN(1, Form1);
 SCREEN(5, Form5);
 SCREEN(2, Form2);
 SCREEN(24, Form24);
+
+std::vector<std::pair<std::string, int>> menuEntries(Screen& menu) {
+  std::vector<std::pair<std::string, int>> out;
+  if (const auto* m = dynamic_cast<const Menu*>(&menu))
+    for (const Entry& e : m->entries()) out.emplace_back(e.control, e.opens);
+  return out;
+}
 
 }  // namespace shell

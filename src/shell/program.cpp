@@ -78,6 +78,8 @@ void Program::show(int number) {
   Screen& s = form(number);
   if (!s.loaded()) {
     s.build();
+    if (extension_)
+      if (auto badge = extension_->badge(s)) s.controls().insert(s.controls().begin(), std::move(*badge));
     s.fireLoad();
     if (!s.loaded()) return;  // its Load handler unloaded it again
     zorder_.insert(zorder_.begin(), number);
@@ -135,6 +137,7 @@ void Program::input(F&& f) {
   } catch (ProgramEnded&) {
   }
   if (zorder_.empty()) ended_ = true;
+  if (extension_ && !ended_) extension_->handled();
 }
 
 void Program::drainTabs() {
@@ -208,7 +211,8 @@ void Program::mouseUp(int number, Button b, double x, double y, int shift) {
     Control* c = s.hit(x, y);
     if (!c || c->name != press->control) return;
     if (observer_) observer_->clicked(s, *c);
-    s.fireClick(*c);
+    if (extension_ && c->is(kBadge)) extension_->badgeClicked(s);
+    else s.fireClick(*c);
   });
 }
 

@@ -35,6 +35,25 @@ class Program {
     virtual void clicked(Screen& screen, Control& control) = 0;
   };
 
+  // What the class record adds to the program while it is kept: where the
+  // title leads, the child's picture added to every screen, and what the
+  // exercise screens ask and judge. Without one the program is as always.
+  class Extension {
+   public:
+    virtual ~Extension() = default;
+    // The screen the title's ARITMETICA opens.
+    virtual int afterTitle() { return 5; }
+    // A control put in front of the screen's own as it is built, or none.
+    virtual std::optional<Control> badge(const Screen&) { return std::nullopt; }
+    virtual void badgeClicked(Screen&) {}
+    // An answer judged: the happy or the sad face shown.
+    virtual void judged(Screen&, bool right) { (void)right; }
+    // An input and all it caused has run.
+    virtual void handled() {}
+  };
+  // The badge's name among the screen's controls.
+  static constexpr const char* kBadge = "Ritratto";
+
   using Factory = std::function<std::unique_ptr<Screen>(Program&)>;
   // Screens register themselves at start-up (see SCREEN below).
   static bool define(int number, Factory f);
@@ -83,6 +102,8 @@ class Program {
   void cancelPress();
 
   void observe(Observer* o) { observer_ = o; }
+  void extend(Extension* e) { extension_ = e; }
+  Extension* extension() const { return extension_; }
 
   // Where a dragged picture is, for painting its outline; nullopt if none.
   struct DragState { int screen; std::string picture; double x, y; };
@@ -96,6 +117,7 @@ class Program {
 
   Platform& platform_;
   Observer* observer_ = nullptr;
+  Extension* extension_ = nullptr;
   std::map<int, std::unique_ptr<Screen>> screens_;
   std::vector<int> zorder_;  // loaded screens, active first
   bool ended_ = false;
