@@ -146,6 +146,7 @@ void Class::imported(const std::string& text) {
   }
   importNote_ = in.error.empty() ? "Importati: " + std::to_string(children) + " bambini, " + std::to_string(rows) + " risposte"
                                  : "Non importato tutto: " + in.error;
+  if (noted_) noted_();
 }
 
 void Class::turn(bool on) {

@@ -9,6 +9,7 @@
 // dropped when the face changed, and a right answer counts at the first
 // attempt when the screen's ESATTI went up with it.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,8 +38,19 @@ class Class : public shell::Program::Extension {
   void close();  // the record off: the program as always (the page's setting)
   const Book& book() const { return book_; }
 
+  // The edition that can turn the record on and off from the teacher's
+  // screen (the page, by its setting); the desktop keeps it by --classe.
+  void setTurnable(bool turnable) { turnable_ = turnable; }
+  bool turnable() const { return turnable_; }
+
   // The program it serves, and the session's time of the input being run.
-  void attach(shell::Program& program) { program_ = &program; }
+  void attach(shell::Program& program) {
+    program_ = &program;
+    noted_ = nullptr;
+  }
+  // Told when the import's note changes: the teacher's screen of the
+  // program attached shows it again.
+  void onNote(std::function<void()> noted) { noted_ = std::move(noted); }
   void at(double now) { now_ = now; }
 
   // Who is playing: a child of the class, or the guest (nullopt), who is
@@ -90,6 +102,7 @@ class Class : public shell::Program::Extension {
   void keep(Row row);
 
   bool on_ = false;
+  bool turnable_ = false;
   Book book_;
   Clock clock_;
   double now_ = 0;
@@ -101,6 +114,7 @@ class Class : public shell::Program::Extension {
   std::vector<Change> changes_;
   std::vector<std::string> troubles_;
   std::string importNote_;
+  std::function<void()> noted_;
 };
 
 }  // namespace record

@@ -14,6 +14,7 @@
 #include "shell/program.h"
 #include "timeline.h"
 #include "voice.h"
+#include "year_hold.h"
 
 namespace session {
 
@@ -46,6 +47,11 @@ struct Session::Parts {
   bool sayName(const PointerInput& at, double now);
   // A name being said stops when the child acts.
   void act(double now);
+  // The title's year, where a press may start the teacher's hold; nullptr
+  // unless the press is on the title screen in front.
+  const shell::Control* titleYear(const PointerInput& at) const;
+  // The hold has lasted: the teacher's screen in place of the title.
+  void openTeacher(double now);
 
   Machine& machine;
   const draw::Measure& measure;
@@ -59,6 +65,7 @@ struct Session::Parts {
   Frame shown;
   int pressScreen = 0;  // the screen a press reached gets its moves and release; 0: none
   Rest rest;
+  YearHold yearHold;
   // The area whose name was said last, until the mouse leaves it: resting
   // on it again says nothing more.
   std::optional<Spot> named;

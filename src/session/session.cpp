@@ -16,6 +16,9 @@ namespace {
 // it ends a press or a drag without clicking or dropping anything.
 constexpr double kOffBoard = -1e6;
 
+// The title's year: held, it opens the teacher's screen.
+constexpr const char* kTitleYear = "Label4";
+
 Input pointerInput(const PointerInput& p) {
   Input in{Input::Kind::Pointer};
   in.pointer = p;
@@ -73,6 +76,7 @@ std::optional<KeyName> Session::key(const Key& key, int shift, double now) {
 void Session::pointer(const PointerInput& input, double now) {
   Parts& p = *parts_;
   p.rest.pointer(input, now);
+  p.yearHold.pointer(input, now, input.kind == PointerInput::Kind::Press ? p.titleYear(input) : nullptr);
   if (input.kind == PointerInput::Kind::Press) p.act(now);
   if (input.kind == PointerInput::Kind::Move && !p.onNamed(input)) p.named.reset();
   for (const PointerInput& out : p.gestures.pointer(input, now)) p.submit(pointerInput(out), now);
@@ -174,6 +178,8 @@ void Session::openClass(record::Book book, double epochMs) { parts_->klass.open(
 
 bool Session::classOn() const { return parts_->klass.on(); }
 
+void Session::classTurnable(bool turnable) { parts_->klass.setTurnable(turnable); }
+
 void Session::classTrouble(std::string message) { parts_->klass.trouble(std::move(message)); }
 
 void Session::imported(const std::string& text, double now) {
@@ -228,8 +234,27 @@ void Session::Parts::wake(double now) {
     if (timeline.busy(now) || !held.empty()) held.push(pointerInput(in));
     else run(pointerInput(in), now, false);
   }
+  if (yearHold.due(now)) openTeacher(now);
   while (!held.empty() && !timeline.busy(now)) run(*held.pop(), now, false);
   if (const auto at = rest.due(now)) sayName(*at, now);
+}
+
+const shell::Control* Session::Parts::titleYear(const PointerInput& at) const {
+  const shell::Screen* s = program->ended() ? nullptr : program->active();
+  if (!s || s->number() != 1 || (at.screen != 0 && at.screen != 1)) return nullptr;
+  return program->form(1).find(kTitleYear);
+}
+
+void Session::Parts::openTeacher(double now) {
+  Input in{Input::Kind::Call};
+  in.call = [](shell::Program& p) {
+    const shell::Screen* s = p.active();
+    if (p.ended() || !s || s->number() != 1) return;  // the title was left meanwhile
+    p.show(record::kTeacher);
+    p.unload(1);
+  };
+  if (timeline.busy(now) || !held.empty()) held.push(std::move(in));
+  else run(in, now, false);
 }
 
 const Frame* Session::advance(double now) {
@@ -246,7 +271,7 @@ const Frame& Session::frame() const { return parts_->shown; }
 
 double Session::wakeAt() const {
   const Parts& p = *parts_;
-  double at = std::min({p.timeline.wakeAt(), p.gestures.wakeAt(), p.rest.wakeAt()});
+  double at = std::min({p.timeline.wakeAt(), p.gestures.wakeAt(), p.rest.wakeAt(), p.yearHold.wakeAt()});
   if (!p.held.empty()) at = std::min(at, p.timeline.end());
   return at;
 }

@@ -59,6 +59,9 @@ class Session {
   // the local time (milliseconds since 1970 in the device's zone) at now 0.
   void openClass(record::Book book, double epochMs);
   bool classOn() const;
+  // The page turns the record on and off from the teacher's screen; the
+  // desktop cannot (it keeps the record when started with --classe).
+  void classTurnable(bool turnable);
   // What the store could not do, said on the teacher's screen.
   void classTrouble(std::string message);
   // The text of the file the teacher chose to import (after an Import change).

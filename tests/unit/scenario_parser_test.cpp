@@ -28,7 +28,7 @@ TEST(ScenarioParser, EveryMalformedLineIsToldWithItsLine) {
   EXPECT_EQ(firstErrorLine("show Form1\n"), 1);                          // before the first case
   EXPECT_EQ(firstErrorLine("case \"x\"\nfrobnicate\n"), 2);              // unknown command
   EXPECT_EQ(firstErrorLine("case \"x\"\nclick Form14.Label99\n"), 2);    // no such control
-  EXPECT_EQ(firstErrorLine("case \"x\"\nclick Form44.Label1\n"), 2);     // no such screen
+  EXPECT_EQ(firstErrorLine("case \"x\"\nclick Form46.Label1\n"), 2);     // no such screen
   EXPECT_EQ(firstErrorLine("case \"x\"\ntype \"abc\n"), 2);              // unterminated quote
   EXPECT_EQ(firstErrorLine("case \"x\"\nrandom 1.0\n"), 2);              // not in [0, 1)
   EXPECT_EQ(firstErrorLine("case \"x\"\nexpect Form1.Label1.Colour 3\n"), 2);

@@ -13,6 +13,10 @@ namespace scenarios {
 
 namespace {
 
+// The exercise screens and the class record's two: "Chi sei?" and the
+// teacher's.
+constexpr int kLastScreen = 45;
+
 // A program used only to read the screens' designs.
 shell::Screen& designOf(int n) {
   static shell::FakePlatform platform;
@@ -40,7 +44,7 @@ bool count(const Command& c, size_t n, const char* usage, std::string& error) {
 
 bool isScreen(const Word& w, std::string& error) {
   if (!w.quoted && screenNumber(w.text)) return true;
-  return fail(error, "not a screen (Form1 to Form43): " + w.text);
+  return fail(error, "not a screen (Form1 to Form45): " + w.text);
 }
 
 bool isControl(const Word& w, std::string& error) {
@@ -86,7 +90,7 @@ bool checkExpect(const Command& c, std::string& error) {
   if (what == "said") return true;  // any number of phrases, none included
   const auto dot = what.find('.');
   if (dot != std::string::npos && !screenNumber(what.substr(0, dot)))
-    return fail(error, "not a screen (Form1 to Form43): " + what.substr(0, dot));
+    return fail(error, "not a screen (Form1 to Form45): " + what.substr(0, dot));
   if (dot != std::string::npos && what.substr(dot + 1) == "boxes")
     return count(c, 3, "expect FormN.boxes N", error) && isCount(w[2], error);
   if (dot != std::string::npos && what.substr(dot + 1) == "box") {
@@ -117,7 +121,7 @@ std::optional<int> screenNumber(const std::string& word) {
   const char* first = word.data() + 4;
   const char* last = word.data() + word.size();
   auto [ptr, ec] = std::from_chars(first, last, n);
-  if (ec != std::errc() || ptr != last || *first == '0' || n < 1 || n > shell::kScreenCount)
+  if (ec != std::errc() || ptr != last || *first == '0' || n < 1 || n > kLastScreen)
     return std::nullopt;
   return n;
 }
@@ -126,7 +130,7 @@ std::optional<ControlRef> controlRef(const std::string& word, bool withProperty,
   const auto dot = word.find('.');
   const auto screen = screenNumber(word.substr(0, dot));
   if (!screen) {
-    error = "not a screen (Form1 to Form43): " + word.substr(0, dot);
+    error = "not a screen (Form1 to Form45): " + word.substr(0, dot);
     return std::nullopt;
   }
   if (dot == std::string::npos) {

@@ -4,6 +4,10 @@
 
 #include "session/parts.h"
 
+// The exercise screens and the class record's two: "Chi sei?" and the
+// teacher's.
+constexpr int kLastScreen = record::kTeacher;
+
 namespace session {
 
 shell::Program& Probe::program() { return *session_.parts_->program; }
@@ -11,7 +15,7 @@ shell::Program& Probe::program() { return *session_.parts_->program; }
 shell::Screen* Probe::loaded(int screen) { return screen == 0 ? nullptr : session_.parts_->screenFor(screen); }
 
 void Probe::showOnly(int screen, double now) {
-  if (screen < 1 || screen > shell::kScreenCount) return;
+  if (screen < 1 || screen > kLastScreen) return;
   Input in{Input::Kind::Call};
   in.call = [screen](shell::Program& p) { p.showOnly(screen); };
   session_.parts_->submit(std::move(in), now);
