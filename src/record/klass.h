@@ -48,8 +48,8 @@ class Class : public shell::Program::Extension {
     program_ = &program;
     noted_ = nullptr;
   }
-  // Told when the import's note changes: the teacher's screen of the
-  // program attached shows it again.
+  // Told when the import's note or the troubles change: the teacher's
+  // screen of the program attached shows them again.
   void onNote(std::function<void()> noted) { noted_ = std::move(noted); }
   void at(double now) { now_ = now; }
 
@@ -73,7 +73,10 @@ class Class : public shell::Program::Extension {
 
   // What the store could not do ("Registro non salvato: disco pieno"), said
   // on the teacher's screen.
-  void trouble(std::string message) { troubles_.push_back(std::move(message)); }
+  void trouble(std::string message) {
+    troubles_.push_back(std::move(message));
+    if (noted_) noted_();
+  }
   const std::vector<std::string>& troubles() const { return troubles_; }
 
   // The changes since the last call, in order.

@@ -221,7 +221,8 @@ void Teacher::refresh() {
   (*this)("Registro").visible = turnable && !erasing_;
   (*this)("Cancella").visible = kept && !erasing_;
   (*this)("Conferma").visible = (*this)("Annulla").visible = kept && erasing_;
-  const std::pair<const char*, View> views[] = {{"Bambini", View::Children}, {"Tabella", View::Table}, {"Ultime", View::Last}};
+  const std::pair<const char*, View> views[] = {
+      {"Bambini", View::Children}, {"Tabella", View::Table}, {"Ultime", View::Last}};
   for (const auto& [name, v] : views) (*this)(name).foreColor = v == view_ ? kChosen : shell::kWhite;
 
   std::string notes;
@@ -307,7 +308,8 @@ void Teacher::showLast(const Book& book) {
   }
   const int i = static_cast<int>(at - kids.begin());
   if (!kids.empty())
-    showPager(i, static_cast<int>(kids.size()), "Bambino " + std::to_string(i + 1) + " di " + std::to_string(kids.size()));
+    showPager(i, static_cast<int>(kids.size()),
+              "Bambino " + std::to_string(i + 1) + " di " + std::to_string(kids.size()));
 }
 
 void Teacher::showPager(int at, int of, const std::string& caption) {

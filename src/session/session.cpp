@@ -180,7 +180,12 @@ bool Session::classOn() const { return parts_->klass.on(); }
 
 void Session::classTurnable(bool turnable) { parts_->klass.setTurnable(turnable); }
 
-void Session::classTrouble(std::string message) { parts_->klass.trouble(std::move(message)); }
+// Said at once on the teacher's screen, in a picture of its own.
+void Session::classTrouble(std::string message) {
+  Input in{Input::Kind::Call};
+  in.call = [this, message = std::move(message)](shell::Program&) { parts_->klass.trouble(message); };
+  parts_->submit(std::move(in), std::max(parts_->timeline.end(), 0.0));
+}
 
 void Session::imported(const std::string& text, double now) {
   Input in{Input::Kind::Call};

@@ -3,7 +3,8 @@
 // mouse and not a finger; a gate that lets a wrong sum in; a panel whose
 // adding, renaming and removing of children reach the edition out of order
 // or not at all, an erasing without its confirmation, an export that hands
-// on anything but the record's spreadsheet; and a table whose pages lose
+// on anything but the record's spreadsheet, troubles and the import's note
+// left unsaid until the next click; and a table whose pages lose
 // or repeat children and exercises.
 #include <gtest/gtest.h>
 
@@ -140,6 +141,13 @@ TEST_F(TeacherTest, ThePanelHandsOnEveryChangeToTheClassInOrderAndErasesOnlyWhen
   EXPECT_EQ(changes[2].child.name, "Lia");
   EXPECT_EQ(changes[3].kind, Change::Kind::RemoveChild);
   EXPECT_EQ(changes[3].name, "Bruno");
+
+  // What the store could not do and what an import brought are said at once.
+  session.classTrouble("Registro non salvato: disco pieno");
+  session.imported("Dora\n", now);
+  session.advance(now);
+  EXPECT_EQ(control(45, "Avvisi").caption, "Registro non salvato: disco pieno\nImportati: 1 bambini, 0 risposte");
+  EXPECT_EQ(session.takeChanges().size(), 1u);  // Dora, added
 
   click("Esporta");
   const std::vector<Change> exported = session.takeChanges();
