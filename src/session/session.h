@@ -3,8 +3,9 @@
 // program and composes its small parts (see parts.h): the gestures turn
 // pointer input into the screens' mouse input, the input queue holds input
 // that comes while earlier steps still play, the recorder is the machine of
-// the screens' handlers, the voice says what is shown and tapped, and the
-// timeline plays the steps by the clock. It answers with frames: at each
+// the screens' handlers, the voice says what is shown and tapped, the
+// year's hold opens the teacher's screen from the title, and the timeline
+// plays the steps by the clock. It answers with frames: at each
 // call of advance, the latest picture that is due and the sounds that start
 // with it.
 //
