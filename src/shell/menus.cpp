@@ -16,6 +16,7 @@ constexpr const char* kFooter = "orvenda       Programma di Matematica per la I 
 struct Entry {
   const char* control;
   int opens;
+  bool keepsMenu = false;  // shows its screen over the menu, which stays loaded
 };
 
 class Menu : public Screen {
@@ -24,7 +25,8 @@ class Menu : public Screen {
       : Screen(p, number, std::move(d)), entries_(std::move(entries)) {
     for (const Entry& e : entries_) {
       const int target = e.opens;
-      onClick(e.control, [this, target] { target == 0 ? end() : go(target); });
+      if (e.keepsMenu) onClick(e.control, [this, target] { show(target); });
+      else onClick(e.control, [this, target] { target == 0 ? end() : go(target); });
     }
   }
   const std::vector<Entry>& entries() const { return entries_; }
@@ -128,9 +130,7 @@ class Form2 : public Menu {
               {"Label6", 8},   {"Label8", 10},  {"Label9", 11},  {"Label21", 12}, {"Label22", 13},
               {"Label11", 14}, {"Label12", 15}, {"Label13", 16}, {"Label23", 17}, {"Label14", 18},
               {"Label16", 19}, {"Label15", 20}, {"Label17", 21}, {"Label18", 22}, {"Label24", 23},
-              {"Label26", 5},  {"Label20", 0}}) {
-    onClick("Label7", [this] { show(kWritingInDigits); });
-  }
+              {"Label26", 5},  {"Label20", 0},  {"Label7", kWritingInDigits, true}}) {}
 };
 
 class Form24 : public Menu {
