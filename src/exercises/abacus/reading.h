@@ -31,6 +31,12 @@ class AbacusReading : public frame::Exercise {
  public:
   AbacusReading(shell::Program& p, const ReadingScreen& s);
 
+  // The class record: the number on the abacus ("abaco 13"), the digits and
+  // the word as they stand, and the right answers of both scores.
+  std::string question() override { return "abaco " + digitsExpected_; }
+  std::string given() override { return typed({"Text1", "Text2"}); }
+  int rightCount() const override { return score.right + words_.right; }
+
  private:
   void load();
   void newQuestion();

@@ -45,4 +45,9 @@ Verdict WordExercise::confirmWord(std::string_view expected) {
   return v;
 }
 
+std::string WordExercise::given() {
+  if (names().answer == word_.box) return wordBox().text;
+  return typed({names().answer.c_str(), word_.box.c_str()});
+}
+
 }  // namespace writing
