@@ -25,8 +25,8 @@ class WordExercise : public frame::Exercise {
 
   frame::Score wordScore;  // tries and right answers of the word
 
-  // The class record: the digits and the word as they stand, and the right
-  // answers of both scores.
+  // The class record: the box being judged, and the right answers of both
+  // scores.
   std::string given() override;
   int rightCount() const override { return score.right + wordScore.right; }
 
@@ -47,6 +47,7 @@ class WordExercise : public frame::Exercise {
 
  private:
   WordBox word_;
+  const shell::Control* judging_ = nullptr;  // a box judged but the digits' one
 };
 
 }  // namespace writing
