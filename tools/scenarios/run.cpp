@@ -123,7 +123,7 @@ class CaseRun {
       try {
         double now = probe_.idleAt();
         if (session_.classOn()) now = std::max(now, clock_ + kClassStepMs);
-        clock_ = now;
+        clock_ = now + (verb == "rest" || verb == "hold" ? kStillMs : 0);
         applyInput(session_, now, [this](double r) { machine_.randoms.push_back(r); }, w);
       } catch (...) {
         take();
