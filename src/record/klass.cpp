@@ -80,7 +80,10 @@ std::string Class::menuName(shell::Program& program, int screen) {
         if (entry == control) heading = head;
       for (const shell::Control& c : m.design().controls) {
         if (c.name == heading) heading = fold(c.caption) + ' ';
-        if (c.name == control) return (heading.size() && heading != control ? heading : "") + fold(c.caption) + within;
+        if (c.name != control) continue;
+        // "La linea dei numeri entro 9" says its range itself.
+        const std::string name = (heading.size() && heading != control ? heading : "") + fold(c.caption);
+        return name.find(" entro ") == std::string::npos ? name + within : name;
       }
     }
   }

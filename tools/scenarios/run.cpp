@@ -166,7 +166,7 @@ class CaseRun {
     const std::string& field = w[3].text;
     const std::string& want = w[4].text;
     if (i > rows_.size()) {
-      check(false, "row " + w[2].text + " " + field + " " + want, std::to_string(rows_.size()) + " rows");
+      check(false, "row " + w[2].text + " " + field + " " + w[4].text, std::to_string(rows_.size()) + " rows");
       return;
     }
     const record::Row& r = rows_[i - 1];
