@@ -1,5 +1,8 @@
 #include "exercise.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace frame {
 
 Exercise::Exercise(shell::Program& p, int number, shell::Design design, FrameControls frame)
@@ -37,12 +40,15 @@ Verdict Exercise::judgeDigitKey(int keyCode, const std::string& expected, bool f
   return v;
 }
 
-void Exercise::showFace(Face f) {
+void Exercise::showFace(Face f, bool answer) {
   (*this)(frame_.neutral).visible = f == Face::Neutral;
   (*this)(frame_.happy).visible = f == Face::Happy;
   (*this)(frame_.sad).visible = f == Face::Sad;
-  if (f != Face::Neutral)
-    if (auto* e = program().extension()) e->judged(*this, f == Face::Happy);
+  if (f != Face::Neutral && answer) judgedWithoutFace(f == Face::Happy);
+}
+
+void Exercise::judgedWithoutFace(bool right) {
+  if (auto* e = program().extension()) e->judged(*this, right);
 }
 
 std::string Exercise::given() {
@@ -66,6 +72,32 @@ std::string Exercise::question() {
     shown += now;
   }
   return shown;
+}
+
+std::string Exercise::onBoard(std::initializer_list<const char*> names) {
+  constexpr double kRow = 600;  // controls whose middles are closer stand on one row
+  std::vector<const shell::Control*> shown;
+  for (const char* n : names)
+    if (const shell::Control* c = find(n); c && c->visible) shown.push_back(c);
+  std::stable_sort(shown.begin(), shown.end(), [](const shell::Control* a, const shell::Control* b) {
+    const long ra = std::lround(a->centreY() / kRow), rb = std::lround(b->centreY() / kRow);
+    return ra != rb ? ra < rb : a->left < b->left;
+  });
+  std::string out;
+  for (const shell::Control* c : shown) {
+    const std::string& t = c->kind == shell::Kind::TextBox ? "_" : c->caption;
+    if (t.empty()) continue;
+    out += (out.empty() ? "" : " ") + t;
+  }
+  return out;
+}
+
+std::string Exercise::typed(std::initializer_list<const char*> boxes) {
+  std::string out;
+  for (const char* n : boxes)
+    if (const shell::Control* c = find(n); c && c->visible)
+      out += (out.empty() ? "" : " ") + (c->text.empty() ? std::string("_") : c->text);
+  return out;
 }
 
 void Exercise::right() {

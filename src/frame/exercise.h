@@ -4,6 +4,7 @@
 // frame knows nothing of what is asked or how it is shown.
 #pragma once
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "answer.h"
@@ -46,6 +47,13 @@ class Exercise : public shell::Screen {
 
  protected:
   const FrameControls& names() const { return frame_; }
+  // The named controls that are visible, as the child reads them, row by
+  // row and left to right: a label's caption, "_" for a text box (the
+  // class record's question).
+  std::string onBoard(std::initializer_list<const char*> controls);
+  // The named text boxes' texts, "_" for an empty one (the class record's
+  // answer of a screen with several boxes).
+  std::string typed(std::initializer_list<const char*> boxes);
   shell::Control& answerBox() { return (*this)(frame_.answer); }
 
   // Load: the answer box is disabled until the first question.
@@ -67,8 +75,11 @@ class Exercise : public shell::Screen {
   // against the expected answer. Returns what was judged.
   Verdict judgeDigitKey(int keyCode, const std::string& expected, bool fullLength);
 
-  // Shows one face and hides the other two.
-  void showFace(Face f);
+  // Shows one face and hides the other two; a happy or sad face is an
+  // answer judged, unless it only helps (a box of a line judged as typed).
+  void showFace(Face f, bool answer = true);
+  // An answer judged without a face (the class record's row).
+  void judgedWithoutFace(bool right);
   // A right answer: happy face, counted and shown at the first attempt.
   void right();
   // A wrong answer: sad face and the beep.

@@ -80,7 +80,10 @@ std::string Class::menuName(shell::Program& program, int screen) {
         if (entry == control) heading = head;
       for (const shell::Control& c : m.design().controls) {
         if (c.name == heading) heading = fold(c.caption) + ' ';
-        if (c.name == control) return (heading.size() && heading != control ? heading : "") + fold(c.caption) + within;
+        if (c.name != control) continue;
+        // "La linea dei numeri entro 9" says its range itself.
+        const std::string name = (heading.size() && heading != control ? heading : "") + fold(c.caption);
+        return name.find(" entro ") == std::string::npos ? name + within : name;
       }
     }
   }
@@ -181,6 +184,10 @@ void Class::badgeClicked(shell::Screen& s) {
   if (program_ && s.loaded() && s.number() != kChooser) program_->unload(s.number());
 }
 
+// One input gives at most one answer to a question: a face shown again in
+// the same input stands for the same answer. A face shown again for an
+// answer that has not changed since it was judged (a box clicked or given
+// the focus back) is no new answer either.
 void Class::judged(shell::Screen& s, bool right) {
   auto* e = dynamic_cast<frame::Exercise*>(&s);
   if (!on_ || !child_ || !e) return;
@@ -190,6 +197,13 @@ void Class::judged(shell::Screen& s, bool right) {
   r.given = e->given();
   r.right = right;
   r.ms = static_cast<int>(std::lround(std::max(0.0, now_ - question_->at)));
+  auto same = [&](const Row& o) { return o.screen == r.screen && o.asked == r.asked; };
+  if (!judged_.empty() && same(judged_.back())) {
+    r.attempt = judged_.back().attempt;
+    judged_.back() = std::move(r);
+    return;
+  }
+  if (last_ && same(*last_) && !answerChanged_ && last_->given == r.given && last_->right == r.right) return;
   ++question_->row.attempt;
   judged_.push_back(std::move(r));
 }
@@ -224,7 +238,11 @@ void Class::handled() {
         it->firstRight = right > rightBefore_;
         break;
       }
+    last_ = judged_.back();
+    answerChanged_ = false;
     for (Row& r : std::exchange(judged_, {})) keep(std::move(r));
+  } else if (last_ && e->given() != last_->given) {
+    answerChanged_ = true;
   }
   const bool fresh = !question_ || question_->screen != s->number() || question_->drawn != e->score.drawn;
   if (fresh && e->score.drawn) watch(*s);

@@ -113,6 +113,8 @@ class Class : public shell::Program::Extension {
   std::optional<Question> question_;
   std::vector<Row> judged_;  // this input's answers, kept once it has run
   int rightBefore_ = 0;      // the screen's ESATTI when this input began
+  std::optional<Row> last_;  // the last answer kept
+  bool answerChanged_ = false;  // the screen's answer differs from it since
   shell::Program* program_ = nullptr;
   std::vector<Change> changes_;
   std::vector<std::string> troubles_;

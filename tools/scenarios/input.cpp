@@ -113,9 +113,9 @@ void applyInput(session::Session& session, double now, const std::function<void(
     pointer(at(K::Move, n, Button::Left, bx, by));
     pointer(at(K::Release, n, Button::Left, bx, by));
   } else if (verb == "rest" || verb == "hold") {
-    // Still for longer than any delay the program waits for, then the
-    // mouse goes off the board, or the finger is lifted where it was.
-    constexpr double kStill = 2000;
+    // Still, then the mouse goes off the board, or the finger is lifted
+    // where it was.
+    constexpr double kStill = kStillMs;
     const int n = screenOf(w[1].text);
     const Control& c = control(program, w[1].text);
     PointerInput p = at(verb == "rest" ? K::Move : K::Press, n, Button::Left, c.centreX(), c.centreY());

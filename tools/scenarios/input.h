@@ -29,6 +29,10 @@ struct InputRefused {
 
 bool isInput(const std::string& verb);
 
+// How long `rest` and `hold` stay still: longer than any delay the program
+// waits for.
+constexpr double kStillMs = 2000;
+
 // Runs one input command at the time `now` of the session's clock; the
 // reals of `random` go to queue.
 void applyInput(session::Session& session, double now, const std::function<void(double)>& queue,

@@ -8,6 +8,7 @@
 #include "input.h"
 #include "scenario.h"
 #include "draw/face_measure.h"
+#include "record/klass.h"
 #include "session/session.h"
 #include "shell/program.h"
 #include "snapshot.h"
@@ -25,6 +26,14 @@ struct CaseFailed {
 };
 
 std::string quote(const std::string& s) { return "\"" + s + "\""; }
+
+// The local time at the session's time 0 when a case opens the class
+// record: 2026-12-08 09:00:00.000.
+constexpr double kClassEpochMs = 1796720400000.0;
+// While the record is open, each input comes a second after the last, as a
+// child's would: every question is drawn at a time of its own, and a row's
+// ms counts the inputs since the drawing.
+constexpr double kClassStepMs = 1000;
 
 std::string show(double v) {
   std::ostringstream o;
@@ -101,6 +110,8 @@ class CaseRun {
         said_.push_back(std::move(say->text));
       }
     }
+    for (record::Change& c : session_.takeChanges())
+      if (c.kind == record::Change::Kind::Row) rows_.push_back(std::move(c.row));
     if (machine_.failure.empty()) return;
     const std::string failure = std::exchange(machine_.failure, "");
     throw CaseFailed{failure == "random queue empty" ? failure : "the program failed: " + failure};
@@ -110,7 +121,10 @@ class CaseRun {
     const std::string& verb = w[0].text;
     if (isInput(verb)) {
       try {
-        applyInput(session_, probe_.idleAt(), [this](double r) { machine_.randoms.push_back(r); }, w);
+        double now = probe_.idleAt();
+        if (session_.classOn()) now = std::max(now, clock_ + kClassStepMs);
+        clock_ = now + (verb == "rest" || verb == "hold" ? kStillMs : 0);
+        applyInput(session_, now, [this](double r) { machine_.randoms.push_back(r); }, w);
       } catch (...) {
         take();
         throw;
@@ -122,9 +136,53 @@ class CaseRun {
       std::string error;
       const std::string path = (outDir_.empty() ? std::string(".") : outDir_) + "/" + w[1].text + ".png";
       if (!writeSnapshot(program_, *s, path, error)) throw CaseFailed{"snapshot: " + error};
+    } else if (verb == "classe") {
+      openClass(w);
+    } else if (verb == "child") {
+      choose(w[1].text);
     } else if (verb == "expect") {
       expect(w);
     }
+  }
+
+  // The class record in memory, children with the portraits 0, 1, ... in
+  // order, and maybe one of them chosen.
+  void openClass(const std::vector<Word>& w) {
+    record::Book book;
+    size_t i = 1;
+    for (; i < w.size() && w[i].quoted; ++i) book.add(record::Child{w[i].text, static_cast<int>(i - 1)});
+    session_.openClass(std::move(book), kClassEpochMs);
+    if (i + 1 < w.size()) choose(w[i + 1].text);
+  }
+
+  void choose(const std::string& name) {
+    record::Class& klass = probe_.klass();
+    if (!klass.on() || !klass.book().child(name)) throw CaseFailed{"no child " + quote(name) + " in the class"};
+    klass.choose(name);
+  }
+
+  void expectRow(const std::vector<Word>& w) {
+    const size_t i = static_cast<size_t>(*index(w[2].text));
+    const std::string& field = w[3].text;
+    const std::string& want = w[4].text;
+    if (i > rows_.size()) {
+      check(false, "row " + w[2].text + " " + field + " " + w[4].text, std::to_string(rows_.size()) + " rows");
+      return;
+    }
+    const record::Row& r = rows_[i - 1];
+    auto flag = [](bool b) { return std::string(b ? "true" : "false"); };
+    const std::string found = field == "child"   ? r.child
+                              : field == "menu"  ? r.menu
+                              : field == "shown" ? r.shown
+                              : field == "given" ? r.given
+                              : field == "screen" ? std::to_string(r.screen)
+                              : field == "attempt" ? std::to_string(r.attempt)
+                              : field == "ms"      ? std::to_string(r.ms)
+                              : field == "right"   ? flag(r.right)
+                                                   : flag(r.firstRight);
+    const bool text = field == "child" || field == "menu" || field == "shown" || field == "given";
+    check(found == want, "row " + w[2].text + " " + field + " " + (text ? quote(want) : want),
+          text ? quote(found) : found);
   }
 
   void expect(const std::vector<Word>& w) {
@@ -161,6 +219,15 @@ class CaseRun {
       for (size_t i = 2; i < w.size(); ++i) want.push_back(w[i].text);
       check(want == said_, "said " + phrases(want), "said " + phrases(said_));
       said_.clear();
+    } else if (what == "rows") {
+      std::string found = std::to_string(rows_.size()) + " rows";
+      for (const record::Row& r : rows_)
+        found += "\n  " + r.child + " Form" + std::to_string(r.screen) + " shown " + quote(r.shown) + " attempt " +
+                 std::to_string(r.attempt) + " given " + quote(r.given) + (r.right ? " right" : " wrong") +
+                 (r.firstRight ? " firstRight" : "");
+      check(rows_.size() == *number(w[2].text), w[2].text + " rows", found);
+    } else if (what == "row") {
+      expectRow(w);
     } else if (what == "ended") {
       check(program_.ended(), "the program ended", "it is running");
     } else if (what.find('.') == what.rfind('.') && what.substr(what.find('.') + 1) == "boxes") {
@@ -226,6 +293,8 @@ class CaseRun {
   int beeps_ = 0, sleeps_ = 0;
   long long sleptMs_ = 0;
   std::vector<std::string> said_;
+  std::vector<record::Row> rows_;  // kept since the case started
+  double clock_ = 0;               // the time of the last input
   int line_ = 0;
   bool ok_ = true;
 };

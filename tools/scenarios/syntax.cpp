@@ -31,6 +31,10 @@ const std::set<std::string> kProperties = {
 const std::set<std::string> kKeys = {"Backspace", "Enter", "Tab",  "Escape", "Delete",
                                      "Left",      "Right", "Home", "End",    "Shift"};
 const std::set<std::string> kButtons = {"left", "right", "middle"};
+// The fields of a row of the class record that `expect row` checks.
+const std::set<std::string> kRowTexts = {"child", "menu", "shown", "given"};
+const std::set<std::string> kRowNumbers = {"screen", "attempt", "ms"};
+const std::set<std::string> kRowFlags = {"right", "firstRight"};
 
 bool fail(std::string& error, std::string message) {
   error = std::move(message);
@@ -88,6 +92,19 @@ bool checkExpect(const Command& c, std::string& error) {
     return count(c, 4, "expect sleeps N MS", error) && isCount(w[2], error) && isCount(w[3], error);
   if (what == "ended") return count(c, 2, "expect ended", error);
   if (what == "said") return true;  // any number of phrases, none included
+  if (what == "rows") return count(c, 3, "expect rows N", error) && isCount(w[2], error);
+  if (what == "row") {
+    if (!count(c, 5, "expect row I FIELD VALUE", error)) return false;
+    if (w[2].quoted || !index(w[2].text)) return fail(error, "a row index is a whole number from 1 up, not " + w[2].text);
+    const std::string& field = w[3].text;
+    if (kRowTexts.count(field)) return true;
+    if (kRowNumbers.count(field)) return isCount(w[4], error);
+    if (kRowFlags.count(field)) {
+      if (w[4].text == "true" || w[4].text == "false") return true;
+      return fail(error, field + " is true or false, not " + w[4].text);
+    }
+    return fail(error, "a row has no field " + field);
+  }
   const auto dot = what.find('.');
   if (dot != std::string::npos && !screenNumber(what.substr(0, dot)))
     return fail(error, "not a screen (Form1 to Form45): " + what.substr(0, dot));
@@ -244,6 +261,22 @@ bool checkCommand(const Command& c, std::string& error) {
     if (!count(c, 2, "snapshot NAME", error)) return false;
     if (isPlainFileName(w[1].text)) return true;
     return fail(error, "a snapshot is named by a plain file name, without folders: " + w[1].text);
+  }
+  if (verb == "classe") {
+    // classe "NAME" ... [child "NAME"]
+    size_t names = 1;
+    while (names < w.size() && w[names].quoted) ++names;
+    if (names == 1) return fail(error, "usage: classe \"NAME\" ... [child \"NAME\"]");
+    if (names == w.size()) return true;
+    if (w[names].text != "child" || names + 2 != w.size() || !w[names + 1].quoted)
+      return fail(error, "usage: classe \"NAME\" ... [child \"NAME\"]");
+    for (size_t i = 1; i < names; ++i)
+      if (w[i].text == w[names + 1].text) return true;
+    return fail(error, "not a child of the class: " + w[names + 1].text);
+  }
+  if (verb == "child") {
+    if (!count(c, 2, "child \"NAME\"", error)) return false;
+    return w[1].quoted ? true : fail(error, "a child's name is written in quotes: " + w[1].text);
   }
   if (verb == "expect") return checkExpect(c, error);
   return fail(error, "unknown command " + verb);

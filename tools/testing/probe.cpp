@@ -12,6 +12,8 @@ namespace session {
 
 shell::Program& Probe::program() { return *session_.parts_->program; }
 
+record::Class& Probe::klass() { return session_.parts_->klass; }
+
 shell::Screen* Probe::loaded(int screen) { return screen == 0 ? nullptr : session_.parts_->screenFor(screen); }
 
 void Probe::showOnly(int screen, double now) {

@@ -8,6 +8,9 @@
 #include "session/recorder.h"
 #include "session/session.h"
 
+namespace record {
+class Class;
+}
 namespace shell {
 class Program;
 class Screen;
@@ -20,6 +23,8 @@ class Probe {
   explicit Probe(Session& session) : session_(session) {}
 
   shell::Program& program();
+  // The class record behind the program (to open it and choose a child).
+  record::Class& klass();
   // The loaded screen of that number; nullptr for any other number.
   shell::Screen* loaded(int screen);
   // Shows a screen and unloads every other one without running a handler

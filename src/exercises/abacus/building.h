@@ -34,6 +34,8 @@ struct BuildingScreen {
 class AbacusBuilding : public frame::Exercise {
  public:
   AbacusBuilding(shell::Program& p, const BuildingScreen& s);
+  // The class record: the number the beads on the spikes make.
+  std::string given() override { return shell::text(tens_.count * 10 + units_.count); }
 
  private:
   // One kind of bead: its controls, home places, spike, and the count and

@@ -201,11 +201,13 @@ void AbacusReading::digitsKeyUp(int key) {
 void AbacusReading::wordsGotFocus() {
   (*this)("Label4").visible = true;
   showFace(frame::Face::Neutral);
+  judgingWords_ = true;
   if (words().text == wordExpected_) {
     showFace(frame::Face::Happy);
   } else if (words().text.size() == wordExpected_.size()) {
     wrong();
   }
+  judgingWords_ = false;
 }
 
 void AbacusReading::wordsKeyPress(int& ch) {
@@ -222,14 +224,17 @@ void AbacusReading::wordsKeyPress(int& ch) {
 void AbacusReading::confirm() {
   enableNewQuestion();
   words_.countTry();
-  if (frame::wordIsRight(words().text, wordExpected_)) {
-    showFace(frame::Face::Happy);
+  const bool right = frame::wordIsRight(words().text, wordExpected_);
+  judgingWords_ = true;
+  showFace(right ? frame::Face::Happy : frame::Face::Sad);
+  judgingWords_ = false;
+  if (right) {
     if (words_.firstTry()) {
       words_.countRight();
       (*this)("Label8").caption = text(words_.right);
     }
   } else {
-    wrong();
+    beep();  // what wrong() does, the face shown above
   }
 }
 

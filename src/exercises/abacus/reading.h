@@ -31,6 +31,12 @@ class AbacusReading : public frame::Exercise {
  public:
   AbacusReading(shell::Program& p, const ReadingScreen& s);
 
+  // The class record: the number on the abacus ("abaco 13"), the box being
+  // judged, and the right answers of both scores.
+  std::string question() override { return "abaco " + digitsExpected_; }
+  std::string given() override { return judgingWords_ ? words().text : digits().text; }
+  int rightCount() const override { return score.right + words_.right; }
+
  private:
   void load();
   void newQuestion();
@@ -53,6 +59,7 @@ class AbacusReading : public frame::Exercise {
   std::string wordExpected_;     // W
   frame::Score words_;           // its question count is the shared one in score
   int pairTries_ = 0;            // within 20: digit keys typed for this question
+  bool judgingWords_ = false;    // the words box is being judged
 };
 
 }  // namespace abacus

@@ -97,6 +97,9 @@ class TenOnAbacus : public frame::Exercise {
     onKeyUp("Text1", [this](int key, int) { keyUp(key); });
   }
 
+  // The class record: the beads laid and the ten they want, "6 + _ = 10".
+  std::string question() override { return text(n_) + " + _ = " + text(kTen); }
+
  private:
   std::string expected() const { return text(complement_); }
   Control& bead(int i) { return (*this)(unitBead(i)); }

@@ -120,6 +120,7 @@ void CompareNumbers::answer(Sign sign, const char* label) {
   score.countTry();
   if (score.firstTry()) {
     (*this)(label).foreColor = kChosenSign;
+    chosen_ = sign == Sign::Less ? "<" : sign == Sign::Equal ? "=" : ">";
     if (holds(sign))
       right();
     else

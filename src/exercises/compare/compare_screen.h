@@ -34,6 +34,10 @@ class CompareNumbers : public frame::Exercise {
  public:
   CompareNumbers(shell::Program& p, const CompareScreen& s);
 
+  // The class record: "4 _ 7", and the sign clicked.
+  std::string question() override { return (*this)("Label3").caption + " _ " + (*this)("Label4").caption; }
+  std::string given() override { return chosen_; }
+
  private:
   enum class Sign { Less, Equal, Greater };
 
@@ -43,6 +47,7 @@ class CompareNumbers : public frame::Exercise {
 
   const CompareScreen& s_;
   long long a_ = 0, b_ = 0;  // the left and the right number
+  std::string chosen_;       // the sign clicked, as written
 };
 
 }  // namespace compare

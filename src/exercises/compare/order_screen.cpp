@@ -1,5 +1,7 @@
 #include "order_screen.h"
 
+#include <algorithm>
+
 #include "frame/standard_layout.h"
 
 namespace compare {
@@ -106,6 +108,23 @@ void OrderNumbers::newQuestion() {
   drawNumbers();
   for (int i = 0; i < kSlots; ++i) slot(i).caption = text(numbers_[i]);
   rankNumbers();
+}
+
+// The slots stand at home from the left in their order.
+std::string OrderNumbers::question() {
+  std::string out;
+  for (long long n : numbers_) out += (out.empty() ? "" : " ") + text(n);
+  return out;
+}
+
+std::string OrderNumbers::given() {
+  std::array<int, kSlots> order{};
+  for (int i = 0; i < kSlots; ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [this](int a, int b) { return slot(a).left < slot(b).left; });
+  std::string out;
+  for (int i : order)
+    if (clicks_[i] > 0) out += (out.empty() ? "" : " ") + slot(i).caption;
+  return out;
 }
 
 // Ten different numbers: each is drawn again until it is new.

@@ -31,6 +31,11 @@ class OrderNumbers : public frame::Exercise {
 
   OrderNumbers(shell::Program& p, const OrderScreen& s);
 
+  // The class record: the ten numbers as drawn, left to right, and the
+  // order of those placed in the tray.
+  std::string question() override;
+  std::string given() override;
+
  private:
   void newQuestion();
   void place(int slot);

@@ -63,6 +63,19 @@ class NumberLineTo20 : public frame::Exercise {
   }
 
  private:
+  // The class record: the line as given ("0 _ 2 ..."), the whole line
+  // confirmed is the answer.
+  std::string question() override { return line(true); }
+  std::string given() override { return line(false); }
+  std::string line(bool lockedOnly) {
+    std::string out;
+    for (int k = 0; k < kMarks; ++k) {
+      const Control& b = box(k);
+      out += (k ? " " : "") + (b.text.empty() || (lockedOnly && !b.locked) ? std::string("_") : b.text);
+    }
+    return out;
+  }
+
   Control& box(int k) { return (*this)(boxName(k)); }
 
   void load() {
@@ -98,9 +111,9 @@ class NumberLineTo20 : public frame::Exercise {
   void keyUp(int k) {
     const std::string& t = box(k).text;
     if (t == text(k))
-      showFace(frame::Face::Happy);
+      showFace(frame::Face::Happy, false);
     else if (k < 10 || t.size() == 2)
-      showFace(frame::Face::Sad);
+      showFace(frame::Face::Sad, false);
     if (emptyBoxes() == 0) (*this)("Label14").enabled = true;
   }
 
@@ -116,6 +129,7 @@ class NumberLineTo20 : public frame::Exercise {
     bool all = true;
     for (int k = 0; k < kMarks; ++k) all = all && box(k).text == text(k);
     if (all && score.firstTry()) score.countRight();
+    judgedWithoutFace(all);
     (*this)(names().rightDisplay).caption = text(score.right);
     (*this)("Label14").enabled = false;
     (*this)(names().newQuestion).enabled = true;

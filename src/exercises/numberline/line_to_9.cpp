@@ -56,6 +56,19 @@ class NumberLineTo9 : public frame::Exercise {
   }
 
  private:
+  // The class record: the line with the number told ("_ _ _ 3 _ ..."), and
+  // the boxes as confirmed.
+  std::string question() override {
+    std::string out;
+    for (int k = 0; k < kMarks; ++k) out += (k ? " " : "") + (numberCaption(k).visible ? text(k) : std::string("_"));
+    return out;
+  }
+  std::string given() override {
+    std::string out;
+    for (int k = 0; k < kMarks; ++k) out += (k ? " " : "") + (box(k).text.empty() ? std::string("_") : box(k).text);
+    return out;
+  }
+
   Control& box(int k) { return (*this)(boxName(k)); }
   Control& numberCaption(int k) { return (*this)(captionName(k)); }
 

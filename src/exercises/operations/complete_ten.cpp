@@ -66,6 +66,9 @@ class CompleteTen : public frame::Exercise {
     onKeyUp("Text1", [this](int key, int) { Text1_KeyUp(key); });
   }
 
+  // The class record: the rod and the gap to the ten, "9 + _ = 10".
+  std::string question() override { return text(operand2_) + " + _ = " + text(ten_); }
+
  private:
   void Load() {
     for (const char* part : kQuestionParts) (*this)(part).visible = false;

@@ -39,6 +39,10 @@ struct OperationRules {
 class Operation : public frame::Exercise {
  public:
   Operation(shell::Program& p, const OperationRules& r, shell::Design d);
+  // The class record: "7 + 2 =".
+  std::string question() override {
+    return shell::text(operand1_) + (adding() ? " + " : " - ") + shell::text(operand2_) + " =";
+  }
 
  private:
   enum : short { kSubtraction = 1, kAddition = 2 };

@@ -85,6 +85,9 @@ class PreviousAndNext : public frame::Exercise {
     wire(after_, "Text2", +1, false);
   }
 
+  std::string question() override { return onBoard({"Text1", "Label2", "Text2"}); }
+  std::string given() override { return typed({"Text1", "Text2"}); }
+
  private:
   // What each answer box keeps through a question.
   struct Box {

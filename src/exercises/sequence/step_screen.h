@@ -33,6 +33,7 @@ struct StepScreen {
 class NeighbourNumber : public frame::Exercise {
  public:
   NeighbourNumber(shell::Program& p, const StepScreen& s);
+  std::string question() override { return onBoard({"Label2", "Text1", "Label12"}); }
 
  private:
   void newQuestion();

@@ -72,6 +72,8 @@ class NumberToQuantity : public frame::Exercise {
   }
 
  private:
+  std::string given() override { return text(units_); }  // the units drawn
+
   void showUnits(int count) {
     for (int i = 1; i <= kUnits; ++i) (*this)("Shape" + std::to_string(i)).visible = i <= count;
   }

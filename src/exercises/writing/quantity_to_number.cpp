@@ -97,6 +97,10 @@ class QuantityToNumber : public WordExercise {
   }
 
  private:
+  std::string question() override {
+    return n_ < 1 ? std::string() : text(n_) + (n_ == 1 ? " quadretto" : " quadretti");
+  }
+
   std::string digits() const { return text(n_); }
 
   void showSquares(long long count) {

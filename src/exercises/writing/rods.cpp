@@ -199,6 +199,9 @@ class RodsScreen : public WordExercise {
   }
 
  private:
+  // The rods on the board: "regolo 8", "regoli 10 e 8".
+  std::string question() override { return (s_.tens > 0 ? "regoli 10 e " : "regolo ") + text(v_); }
+
   long long shown() const { return s_.tens + v_; }
   std::string digits() const { return text(shown()); }
   std::string_view word() const { return frame::wordOf(shown()); }

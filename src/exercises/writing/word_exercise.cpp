@@ -23,26 +23,29 @@ void WordExercise::typeLetter(int& ch, std::string_view expected) {
 }
 
 void WordExercise::rejudge(const shell::Control& box, std::string_view expected) {
+  judging_ = &box;
   switch (frame::judgeFullLength(box.text, std::string(expected))) {
     case Verdict::Right: showFace(Face::Happy); break;
     case Verdict::Wrong: showFace(Face::Sad); beep(); break;
     case Verdict::Pending: break;
   }
+  judging_ = nullptr;
 }
 
 Verdict WordExercise::confirmWord(std::string_view expected) {
   wordScore.countTry();
   const Verdict v = frame::judgeWord(wordBox().text, expected);
-  if (v == Verdict::Wrong) {
-    showFace(Face::Sad);
-    return v;
-  }
-  showFace(Face::Happy);
+  judging_ = &wordBox();
+  showFace(v == Verdict::Wrong ? Face::Sad : Face::Happy);
+  judging_ = nullptr;
+  if (v == Verdict::Wrong) return v;
   if (wordScore.firstTry()) {
     wordScore.countRight();
     (*this)(word_.rightDisplay).caption = shell::text(wordScore.right);
   }
   return v;
 }
+
+std::string WordExercise::given() { return judging_ ? judging_->text : answerBox().text; }
 
 }  // namespace writing

@@ -25,6 +25,11 @@ class WordExercise : public frame::Exercise {
 
   frame::Score wordScore;  // tries and right answers of the word
 
+  // The class record: the box being judged, and the right answers of both
+  // scores.
+  std::string given() override;
+  int rightCount() const override { return score.right + wordScore.right; }
+
  protected:
   shell::Control& wordBox() { return (*this)(word_.box); }
   // The question counter, with the reset at 99 of both scores.
@@ -42,6 +47,7 @@ class WordExercise : public frame::Exercise {
 
  private:
   WordBox word_;
+  const shell::Control* judging_ = nullptr;  // a box judged but the digits' one
 };
 
 }  // namespace writing
