@@ -188,8 +188,6 @@ std::vector<std::pair<std::string, int>> menuEntries(Screen& menu) {
   std::vector<std::pair<std::string, int>> out;
   if (const auto* m = dynamic_cast<const Menu*>(&menu))
     for (const Entry& e : m->entries()) out.emplace_back(e.control, e.opens);
-  // The entry that opens its screen and leaves the menu open behind it.
-  if (menu.number() == 2) out.emplace_back("Label7", kWritingInDigits);
   return out;
 }
 
