@@ -174,6 +174,8 @@ void Session::openClass(record::Book book, double epochMs) { parts_->klass.open(
 
 bool Session::classOn() const { return parts_->klass.on(); }
 
+const record::Book& Session::classBook() const { return parts_->klass.book(); }
+
 void Session::classTrouble(std::string message) { parts_->klass.trouble(std::move(message)); }
 
 void Session::imported(const std::string& text, double now) {

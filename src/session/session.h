@@ -59,6 +59,8 @@ class Session {
   // the local time (milliseconds since 1970 in the device's zone) at now 0.
   void openClass(record::Book book, double epochMs);
   bool classOn() const;
+  // The record as the program holds it (a renamed child's rows, for the store).
+  const record::Book& classBook() const;
   // What the store could not do, said on the teacher's screen.
   void classTrouble(std::string message);
   // The text of the file the teacher chose to import (after an Import change).

@@ -37,10 +37,22 @@ struct Page {
   std::optional<unsigned long> shown;      // the frame's picture last handed on
   std::array<double, kInputSize> inbox{};  // the page writes each input record here
   std::vector<double> frame;               // the buffer last written
+  // The class record's way through the boundary: what the page hands in
+  // (the stored book, an imported file), and the changes last handed out.
+  std::vector<double> mailbox, changes;
+  bool storeTroubleSaid = false;
+
+  session::Session& ensure();  // the session, made at the first need
 
   void input(const Input& in);
   const std::vector<double>& advance(double now);
   draw::Fit fit() const;
+  // The record from the store's book in the mailbox, or, when the browser
+  // keeps nothing, from what the program holds, said on the teacher's screen.
+  void openClass(double epochMs, bool stored);
+  void storeRefused();
+  const std::vector<double>& takeChanges();
+  void imported(double now);
 };
 
 Page& page();
