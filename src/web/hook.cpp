@@ -106,7 +106,7 @@ std::string where(Page& page, const std::string& word) {
 
 // The teacher's work on the class record, till a test can do it on the
 // teacher's screen: "on", "off", "add NAME", "choose NAME" (who plays),
-// "erase", "export"; "rows" answers the count of rows the program holds,
+// "rename FROM TO", "remove NAME", "erase", "export", "import"; "rows" answers the count of rows the program holds,
 // "children" their names and "troubles" what the teacher reads, a line each.
 std::string classCommand(Page& page, const std::string& command) {
   auto* k = dynamic_cast<record::Class*>(session::Probe(page.ensure()).program().extension());
@@ -117,6 +117,9 @@ std::string classCommand(Page& page, const std::string& command) {
   if (verb == "on" || verb == "off") k->turn(verb == "on");
   else if (verb == "add") k->addChild(name, k->book().freePicture().value_or(0));
   else if (verb == "choose") k->choose(name);
+  else if (verb == "rename") k->renameChild(name.substr(0, name.find(' ')), name.substr(name.find(' ') + 1));
+  else if (verb == "remove") k->removeChild(name);
+  else if (verb == "import") k->askImport();
   else if (verb == "erase") k->eraseAll();
   else if (verb == "export") k->exportCsv();
   else if (verb == "rows") out = std::to_string(k->book().rows().size());

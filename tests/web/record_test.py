@@ -2,7 +2,8 @@
 """Catches the page's class record, in one engine, losing or garbling what
 a teacher keeps: the page touching the store while the record is off,
 answers not kept across a reload or coming back with a field lost or
-swapped on the way through the store, the time of a question in another
+swapped on the way through the store, a renamed child's answers lost or
+kept twice, the time of a question in another
 zone than the device's, an export that is not the CSV download the
 teacher's spreadsheet opens, "Cancella tutto" that leaves something
 behind, and a browser that keeps nothing stopping the drill, saying
@@ -56,8 +57,9 @@ class Record(PageCase):
         self.assertEqual([self.klass('rows'), self.klass('children')], ['2', 'Anna\n'])
         self.klass('choose Anna')
         self.answer('show Form14\nrandom 0.5\nclick Form14.Label9\nclick Form14.Text1\ntype 5')
+        self.klass('rename Anna Bea')  # her rows go with her, under their new keys
         b.open(self.target.url)
-        self.assertEqual(self.klass('rows'), '3')  # the rows kept before and after a reload, none lost
+        self.assertEqual([self.klass('rows'), self.klass('children')], ['3', 'Bea\n'])  # none lost, none twice
 
         self.klass('export')
         b.wait('aritmetica.downloads.length && aritmetica.downloads[0].bytes')
@@ -71,8 +73,8 @@ class Record(PageCase):
         rows = sorted((line.split(';') for line in lines[1:-1]), key=lambda f: (f[3], f[5]))
         # child, screen, menu, asked, shown, attempt, given, right, ms, first right
         self.assertEqual([[f[0], f[1], f[4], f[5], f[6], f[7], f[9]] for f in rows],
-                         [['Anna', '14', '4', '1', '7', 'no', 'no'], ['Anna', '14', '4', '2', '5', 'sì', 'no'],
-                          ['Anna', '14', '4', '1', '5', 'sì', 'sì']])
+                         [['Bea', '14', '4', '1', '7', 'no', 'no'], ['Bea', '14', '4', '2', '5', 'sì', 'no'],
+                          ['Bea', '14', '4', '1', '5', 'sì', 'sì']])
         self.assertTrue(all(f[2] == rows[0][2] and 'entro 10' in f[2] and f[8].isdigit() for f in rows))
         local = datetime.datetime(*b.js('const d = new Date(); return [d.getFullYear(), d.getMonth() + 1, '
                                         'd.getDate(), d.getHours(), d.getMinutes(), d.getSeconds()]'))
