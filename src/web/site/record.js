@@ -29,9 +29,16 @@ function remember(on) {
   }
 }
 
+// A store that does not answer (another tab holding an older one, an
+// engine's fault) leaves the record in memory rather than the program
+// waiting for it.
+const ANSWER_WITHIN = 5000;  // milliseconds
+
 function openStore() {
   return new Promise((resolve, reject) => {
+    setTimeout(() => reject(new Error('the store did not answer')), ANSWER_WITHIN);
     const asked = indexedDB.open('aritmetica', 1);  // may throw: a browser that keeps nothing
+    asked.onblocked = () => reject(new Error('the store is held by another tab'));
     asked.onupgradeneeded = () => {
       const d = asked.result;
       d.createObjectStore('children', { autoIncrement: true }).createIndex('name', 'name', { unique: true });
