@@ -1,9 +1,10 @@
 // The page's boundary, written once: the record the page fills for each
-// input event, and the buffer it reads once a frame. Both are doubles, in
-// the order of the tables below; a text is its length, then its UTF-16 code
-// units. write-layout turns these tables into the page's layout.js, so that
-// the JavaScript reads and writes fields by these names, never by offsets
-// or numbers of its own (site/frame.js).
+// input event, the buffer it reads once a frame, and the class record's
+// children and answers both ways. All are doubles, in the order of the
+// tables below; a text is its length, then its UTF-16 code units.
+// write-layout turns these tables into the page's layout.js, so that the
+// JavaScript reads and writes fields by these names, never by offsets or
+// numbers of its own (site/frame.js, site/record.js).
 //
 // Takes no decision about the program: page.cpp fills and reads these.
 #pragma once

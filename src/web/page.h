@@ -1,9 +1,11 @@
 // The browser edition's program: the session, measured by the canvas, and
 // the page's three entry points (page.cpp): one input event at a time, and
-// one frame at a time. The page only translates its DOM events into input
-// records and plays the frames; what a picture, a key or a press means is
-// decided by the session, and where the board goes in the window by
-// draw::fit.
+// one frame at a time; and the class record's, by which the page hands in
+// what its store holds and takes out the changes to keep. The page only
+// translates its DOM events into input records, plays the frames and keeps
+// the changes; what a picture, a key or a press means is decided by the
+// session, what the record holds by record::Class, and where the board goes
+// in the window by draw::fit.
 #pragma once
 #include <array>
 #include <memory>
