@@ -186,6 +186,8 @@ void Session::classTrouble(std::string message) {
   in.call = [this, message = std::move(message)](shell::Program&) { parts_->klass.trouble(message); };
   parts_->submit(std::move(in), std::max(parts_->timeline.end(), 0.0));
 }
+const record::Book& Session::classBook() const { return parts_->klass.book(); }
+
 
 void Session::imported(const std::string& text, double now) {
   Input in{Input::Kind::Call};

@@ -63,6 +63,8 @@ class Session {
   // The page turns the record on and off from the teacher's screen; the
   // desktop cannot (it keeps the record when started with --classe).
   void classTurnable(bool turnable);
+  // The record as the program holds it (a renamed child's rows, for the store).
+  const record::Book& classBook() const;
   // What the store could not do, said on the teacher's screen.
   void classTrouble(std::string message);
   // The text of the file the teacher chose to import (after an Import change).

@@ -1,9 +1,10 @@
 // The page's boundary, written once: the record the page fills for each
-// input event, and the buffer it reads once a frame. Both are doubles, in
-// the order of the tables below; a text is its length, then its UTF-16 code
-// units. write-layout turns these tables into the page's layout.js, so that
-// the JavaScript reads and writes fields by these names, never by offsets
-// or numbers of its own (site/frame.js).
+// input event, the buffer it reads once a frame, and the class record's
+// children and answers both ways. All are doubles, in the order of the
+// tables below; a text is its length, then its UTF-16 code units.
+// write-layout turns these tables into the page's layout.js, so that the
+// JavaScript reads and writes fields by these names, never by offsets or
+// numbers of its own (site/frame.js, site/record.js).
 //
 // Takes no decision about the program: page.cpp fills and reads these.
 #pragma once
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record/book.h"
 #include "session/frame.h"
 
 namespace web {
@@ -81,5 +83,29 @@ struct PageFrame {
   std::optional<std::vector<double>> picture;  // the drawing, when it changed
 };
 std::vector<double> writeFrame(const PageFrame& frame);
+
+// --- the class record ---------------------------------------------------------
+// A child and an answer (record::Child, record::Row) as the page keeps them
+// in its store, field by field: the numbers, then the texts.
+#define WEB_CHILD_NUMBERS(X) X(picture)
+#define WEB_CHILD_TEXTS(X) X(name)
+#define WEB_ROW_NUMBERS(X) X(screen) X(attempt) X(right) X(ms) X(firstRight)
+#define WEB_ROW_TEXTS(X) X(child) X(menu) X(asked) X(shown) X(given)
+// record::Change::Kind's names, in its order.
+inline constexpr const char* kChangeKinds[] = {"row",    "addChild", "renameChild", "removeChild", "eraseAll",
+                                               "export", "import",   "turnOn",      "turnOff"};
+
+// The changes the page keeps, in order: their count, then each as its kind,
+// its row (its key as a text first, then the row), its child, its `name`
+// and its `text`, then the rows it brings (a renamed child's rows under
+// their new keys: their count, then each as key and row).
+std::vector<double> writeChanges(const std::vector<record::Change>& changes, const record::Book& book);
+
+// What the store holds, as the page hands it back: the children's count,
+// each child; the rows' count, each row (no key: the book makes it).
+// nullopt for a buffer that does not hold that.
+std::optional<record::Book> readBook(const double* buffer, std::size_t size);
+// A text as putText writes it: the file the teacher imported.
+std::optional<std::string> readText(const double* buffer, std::size_t size);
 
 }  // namespace web

@@ -14,6 +14,7 @@
 #include "input.h"
 #include "lines.h"
 #include "page.h"
+#include "record/klass.h"
 #include "shell/program.h"
 #include "shell/random.h"
 #include "shell/units.h"
@@ -103,6 +104,33 @@ std::string where(Page& page, const std::string& word) {
   return std::to_string(r.x) + " " + std::to_string(r.y);
 }
 
+// The teacher's work on the class record, till a test can do it on the
+// teacher's screen: "on", "off", "add NAME", "choose NAME" (who plays),
+// "rename FROM TO", "remove NAME", "erase", "export", "import"; "rows" answers the count of rows the program holds,
+// "children" their names and "troubles" what the teacher reads, a line each.
+std::string classCommand(Page& page, const std::string& command) {
+  auto* k = dynamic_cast<record::Class*>(session::Probe(page.ensure()).program().extension());
+  if (!k) return "no class record";
+  const auto space = command.find(' ');
+  const std::string verb = command.substr(0, space), name = space == std::string::npos ? "" : command.substr(space + 1);
+  std::string out;
+  if (verb == "on" || verb == "off") k->turn(verb == "on");
+  else if (verb == "add") k->addChild(name, k->book().freePicture().value_or(0));
+  else if (verb == "choose") k->choose(name);
+  else if (verb == "rename") k->renameChild(name.substr(0, name.find(' ')), name.substr(name.find(' ') + 1));
+  else if (verb == "remove") k->removeChild(name);
+  else if (verb == "import") k->askImport();
+  else if (verb == "erase") k->eraseAll();
+  else if (verb == "export") k->exportCsv();
+  else if (verb == "rows") out = std::to_string(k->book().rows().size());
+  else if (verb == "children")
+    for (const record::Child& c : k->book().children()) out += c.name + '\n';
+  else if (verb == "troubles")
+    for (const std::string& t : k->troubles()) out += t + '\n';
+  else out = "no such command: " + verb;
+  return out;
+}
+
 }  // namespace
 
 session::Machine& machine() { return queued(); }
@@ -125,6 +153,12 @@ EMSCRIPTEN_KEEPALIVE const char* aritmetica_lines() {
   const session::Window* shown = p.session ? p.session->frame().active() : nullptr;
   lines = shown ? scenarios::textLines(shown->drawing) : "[]";
   return lines.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aritmetica_class(const char* command) {
+  static std::string answer;
+  answer = web::classCommand(web::page(), command);
+  return answer.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void aritmetica_strict(int on) { web::queued().strict = on != 0; }

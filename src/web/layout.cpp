@@ -29,6 +29,10 @@ int main(int argc, char** argv) {
   const char* const input[] = {WEB_INPUT_FIELDS(WEB_NAME)};
   const char* const frame[] = {WEB_FRAME_FIELDS(WEB_NAME)};
   const char* const texts[] = {WEB_FRAME_TEXTS(WEB_NAME)};
+  const char* const childNumbers[] = {WEB_CHILD_NUMBERS(WEB_NAME)};
+  const char* const childTexts[] = {WEB_CHILD_TEXTS(WEB_NAME)};
+  const char* const rowNumbers[] = {WEB_ROW_NUMBERS(WEB_NAME)};
+  const char* const rowTexts[] = {WEB_ROW_TEXTS(WEB_NAME)};
 #undef WEB_NAME
   out << "// Written by write-layout from src/web/boundary.h: the page's boundary by name.\n";
   out << "export const inputFields = ";
@@ -45,7 +49,17 @@ int main(int argc, char** argv) {
   list(out, web::kKeyboards);
   out << ",\n  sound: ";
   list(out, web::kSoundKinds);
-  out << ",\n};\n// The program's pictures by number (pictures/NAME.png).\nexport const pictures = [''";
+  out << ",\n  change: ";
+  list(out, web::kChangeKinds);
+  out << ",\n};\n// The class record's children and answers, field by field.\nexport const childFields = { numbers: ";
+  list(out, childNumbers);
+  out << ", texts: ";
+  list(out, childTexts);
+  out << " };\nexport const rowFields = { numbers: ";
+  list(out, rowNumbers);
+  out << ", texts: ";
+  list(out, rowTexts);
+  out << " };\n// The program's pictures by number (pictures/NAME.png).\nexport const pictures = [''";
   for (int p = 1; p <= int(shell::Picture::PointerGrab); ++p)
     out << ", '" << draw::pictureName(static_cast<shell::Picture>(p)) << '\'';
   out << "];\n";

@@ -2,7 +2,9 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "canvas.h"
 #include "draw/record.h"
@@ -22,7 +24,18 @@ draw::Fit Page::fit() const {
   return draw::fit(board.w, board.h, windowWidth, windowHeight);
 }
 
+session::Session& Page::ensure() {
+  if (!session) {
+    session = std::make_unique<session::Session>(machine(), measure);
+    session->classTurnable(true);  // the teacher turns the record on and off from the teacher's screen
+  }
+  return *session;
+}
+
 namespace {
+
+// Said once, on the teacher's screen, when the browser keeps no record.
+constexpr const char* kNoStore = "Questo browser non conserva il registro: esportalo prima di chiudere";
 
 session::PointerInput pointerAt(const draw::Fit& f, const Input& in) {
   static constexpr session::PointerInput::Kind kinds[] = {session::PointerInput::Kind::Press,
@@ -48,8 +61,7 @@ session::PointerInput pointerAt(const draw::Fit& f, const Input& in) {
 void Page::input(const Input& in) {
   switch (in.event) {
     case Event::Start:
-      if (!session) session = std::make_unique<session::Session>(machine(), measure);
-      session->setVoice(voice, in.now);
+      ensure().setVoice(voice, in.now);
       session->start(in.now);
       return;
     case Event::Window:
@@ -129,6 +141,32 @@ const std::vector<double>& Page::advance(double now) {
   return frame;
 }
 
+// --- the class record ---------------------------------------------------------
+
+void Page::openClass(double epochMs, bool stored) {
+  std::optional<record::Book> book = stored ? readBook(mailbox.data(), mailbox.size()) : ensure().classBook();
+  if (!book) {
+    machine().log("a stored class record out of its table");
+    book.emplace();
+  }
+  ensure().openClass(std::move(*book), epochMs);
+  if (!stored) storeRefused();
+}
+
+void Page::storeRefused() {
+  if (!std::exchange(storeTroubleSaid, true)) ensure().classTrouble(kNoStore);
+}
+
+const std::vector<double>& Page::takeChanges() {
+  changes = writeChanges(ensure().takeChanges(), ensure().classBook());
+  return changes;
+}
+
+void Page::imported(double now) {
+  if (const auto text = readText(mailbox.data(), mailbox.size())) ensure().imported(*text, now);
+  else machine().log("an imported file out of its table");
+}
+
 }  // namespace web
 
 // The page's entry points: where it writes an input record, the record
@@ -145,5 +183,19 @@ EMSCRIPTEN_KEEPALIVE void aritmetica_input() {
 }
 
 EMSCRIPTEN_KEEPALIVE const double* aritmetica_frame(double now) { return web::page().advance(now).data(); }
+
+// The class record: where the page writes `size` numbers for the calls
+// below; the record opened from the stored book (or, `stored` 0, kept in
+// memory only); a write the store refused; the changes to keep since the
+// last call (read at every frame); an imported file's text.
+EMSCRIPTEN_KEEPALIVE double* aritmetica_mailbox(double size) {
+  auto& box = web::page().mailbox;
+  box.assign(size_t(std::max(0.0, size)), 0);
+  return box.data();
+}
+EMSCRIPTEN_KEEPALIVE void aritmetica_open_class(double epochMs, int stored) { web::page().openClass(epochMs, stored); }
+EMSCRIPTEN_KEEPALIVE void aritmetica_store_refused() { web::page().storeRefused(); }
+EMSCRIPTEN_KEEPALIVE const double* aritmetica_changes() { return web::page().takeChanges().data(); }
+EMSCRIPTEN_KEEPALIVE void aritmetica_imported(double now) { web::page().imported(now); }
 
 }  // extern "C"

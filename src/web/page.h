@@ -1,9 +1,11 @@
 // The browser edition's program: the session, measured by the canvas, and
 // the page's three entry points (page.cpp): one input event at a time, and
-// one frame at a time. The page only translates its DOM events into input
-// records and plays the frames; what a picture, a key or a press means is
-// decided by the session, and where the board goes in the window by
-// draw::fit.
+// one frame at a time; and the class record's, by which the page hands in
+// what its store holds and takes out the changes to keep. The page only
+// translates its DOM events into input records, plays the frames and keeps
+// the changes; what a picture, a key or a press means is decided by the
+// session, what the record holds by record::Class, and where the board goes
+// in the window by draw::fit.
 #pragma once
 #include <array>
 #include <memory>
@@ -37,10 +39,22 @@ struct Page {
   std::optional<unsigned long> shown;      // the frame's picture last handed on
   std::array<double, kInputSize> inbox{};  // the page writes each input record here
   std::vector<double> frame;               // the buffer last written
+  // The class record's way through the boundary: what the page hands in
+  // (the stored book, an imported file), and the changes last handed out.
+  std::vector<double> mailbox, changes;
+  bool storeTroubleSaid = false;
+
+  session::Session& ensure();  // the session, made at the first need
 
   void input(const Input& in);
   const std::vector<double>& advance(double now);
   draw::Fit fit() const;
+  // The record from the store's book in the mailbox, or, when the browser
+  // keeps nothing, from what the program holds, said on the teacher's screen.
+  void openClass(double epochMs, bool stored);
+  void storeRefused();
+  const std::vector<double>& takeChanges();
+  void imported(double now);
 };
 
 Page& page();

@@ -5,10 +5,15 @@
 // has played; query reads the program back; where gives a control's centre
 // (or a position in twips) in CSS pixels; chimes and phrases count the
 // sounds the frames started, started the sources Web Audio started; ready says the start-up is over; picture is
-// the drawing shown, early the title recorded at build time.
+// the drawing shown, early the title recorded at build time. klass(command)
+// does the teacher's work on the class record (hook.cpp's classCommand) and
+// resolves, once the store has kept what it changed, to its answer;
+// downloads are the files the page saved ({ name, type, bytes }), caught
+// before the browser saves them.
 import { board } from './board.js';
 import { last, tick, watchers } from './playback.js';
 import { ready } from './main.js';
+import { settled } from './record.js';
 
 const A = window.aritmetica = Object.assign(window.aritmetica || {},
   { canvas: { board }, chimes: 0, phrases: 0, started: 0, drawn: 0 });
@@ -21,6 +26,15 @@ watchers.push((f) => {
   }
   if (f.drawing) { A.drawing = f.drawing; A.shown = performance.now(); ++A.drawn; }
 });
+A.downloads = [];
+const click = HTMLAnchorElement.prototype.click;
+HTMLAnchorElement.prototype.click = function (...args) {
+  if (!this.download) return click.apply(this, args);
+  const saved = { name: this.download, type: '', bytes: null };
+  A.downloads.push(saved);
+  fetch(this.href).then((r) => r.blob()).then((blob) => { saved.type = blob.type; return blob.arrayBuffer(); })
+    .then((bytes) => { saved.bytes = Array.from(new Uint8Array(bytes)); });
+};
 window.addEventListener('keydown', (e) => { A.pressed = e.timeStamp; }, true);
 
 let m = null;
@@ -46,6 +60,15 @@ A.run = async function (lines) {
   tick();
   await A.idle();
   return error;
+};
+
+A.klass = async function (command) {
+  await A.idle();
+  const answer = string('aritmetica_class', command);
+  tick();
+  await A.idle();
+  await settled();
+  return answer;
 };
 
 // In strict mode a handler that draws from an empty queue fails.

@@ -3,13 +3,15 @@
 // them before any script ran). The title recorded at build time is drawn
 // meanwhile, and input kept (title.js); the program's own picture replaces
 // the title when the program is ready, and the input kept is handed to it
-// then. The other pictures and the service worker follow. Only a program
-// that failed to load says so.
+// then; so is the class record the store keeps, when the teacher keeps one
+// (record.js). The other pictures and the service worker follow. Only a
+// program that failed to load says so.
 import { loadPictures, redraw } from './board.js';
 import { chalkboard, stop as stopTitle } from './title.js';
 import { attach as attachPlayback, send, tick, watchers } from './playback.js';
 import { attach as attachInput, fitWindow } from './input.js';
 import { pictures } from './layout.js';
+import * as record from './record.js';
 import { query } from './files.js';
 
 const boot = window.aritmeticaBoot;
@@ -28,10 +30,12 @@ const program = createAritmetica({
     return {};
   },
 });
-const title = Promise.all([program, chalkboard, ...boot.faces]).then(([m]) => {
+const title = Promise.all([program, record.stored, chalkboard, ...boot.faces]).then(([m, book]) => {
   running = true;
   stopTitle();
   attachPlayback(m);
+  record.attach(m, book);
+  watchers.push(record.keep);
   if (query.get('voice') === 'off') send({ event: 'voice', on: false, now: 0 });
   fitWindow();
   send({ event: 'start', now: performance.now() });
