@@ -147,7 +147,8 @@ void Class::imported(const std::string& text) {
       ++rows;
     }
   }
-  importNote_ = in.error.empty() ? "Importati: " + std::to_string(children) + " bambini, " + std::to_string(rows) + " risposte"
+  auto count = [](int n, const char* one, const char* many) { return std::to_string(n) + ' ' + (n == 1 ? one : many); };
+  importNote_ = in.error.empty() ? "Importati: " + count(children, "bambino", "bambini") + ", " + count(rows, "risposta", "risposte")
                                  : "Non importato tutto: " + in.error;
   if (noted_) noted_();
 }

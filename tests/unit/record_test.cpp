@@ -61,7 +61,7 @@ TEST(Import, AClassListAndASecondImportOfAnExportAddNothingTwice) {
                                            row("Carla", 14, "09:00:01.000", 2, true, false),
                                            row("Anna", 14, "09:00:05.000", 1, true, true)});
   k.imported(other);
-  EXPECT_EQ(k.importNote(), "Importati: 1 bambini, 3 risposte");
+  EXPECT_EQ(k.importNote(), "Importati: 1 bambino, 3 risposte");
   k.imported(other);
   EXPECT_EQ(k.importNote(), "Importati: 0 bambini, 0 risposte");
   EXPECT_EQ(k.book().rows().size(), 3u);

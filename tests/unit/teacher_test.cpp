@@ -146,7 +146,7 @@ TEST_F(TeacherTest, ThePanelHandsOnEveryChangeToTheClassInOrderAndErasesOnlyWhen
   session.classTrouble("Registro non salvato: disco pieno");
   session.imported("Dora\n", now);
   session.advance(now);
-  EXPECT_EQ(control(45, "Avvisi").caption, "Registro non salvato: disco pieno\nImportati: 1 bambini, 0 risposte");
+  EXPECT_EQ(control(45, "Avvisi").caption, "Registro non salvato: disco pieno\nImportati: 1 bambino, 0 risposte");
   EXPECT_EQ(session.takeChanges().size(), 1u);  // Dora, added
 
   click("Esporta");
