@@ -73,8 +73,8 @@ class Record(PageCase):
         rows = sorted((line.split(';') for line in lines[1:-1]), key=lambda f: (f[3], f[5]))
         # child, screen, menu, asked, shown, attempt, given, right, ms, first right
         self.assertEqual([[f[0], f[1], f[4], f[5], f[6], f[7], f[9]] for f in rows],
-                         [['Bea', '14', '4', '1', '7', 'no', 'no'], ['Bea', '14', '4', '2', '5', 'sì', 'no'],
-                          ['Bea', '14', '4', '1', '5', 'sì', 'sì']])
+                         [['Bea', '14', '4 _', '1', '7', 'no', 'no'], ['Bea', '14', '4 _', '2', '5', 'sì', 'no'],
+                          ['Bea', '14', '4 _', '1', '5', 'sì', 'sì']])
         self.assertTrue(all(f[2] == rows[0][2] and 'entro 10' in f[2] and f[8].isdigit() for f in rows))
         local = datetime.datetime(*b.js('const d = new Date(); return [d.getFullYear(), d.getMonth() + 1, '
                                         'd.getDate(), d.getHours(), d.getMinutes(), d.getSeconds()]'))
