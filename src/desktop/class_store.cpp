@@ -56,7 +56,9 @@ class Statement {
   Statement(sqlite3* db, const char* sql) { code_ = sqlite3_prepare_v2(db, sql, -1, &s_, nullptr); }
   ~Statement() { sqlite3_finalize(s_); }
   Statement(const Statement&) = delete;
-  Statement& bind(const std::string& v) { return check(sqlite3_bind_text(s_, ++n_, v.data(), int(v.size()), SQLITE_TRANSIENT)); }
+  Statement& bind(const std::string& v) {
+    return check(sqlite3_bind_text(s_, ++n_, v.data(), int(v.size()), SQLITE_TRANSIENT));
+  }
   Statement& bind(int v) { return check(sqlite3_bind_int(s_, ++n_, v)); }
   // SQLITE_OK when done; otherwise the error.
   int run() {

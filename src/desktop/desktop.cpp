@@ -74,8 +74,8 @@ void Desktop::saveExport(const std::string& name, const std::string& text) {
                                                     QStringLiteral("CSV (*.csv)"));
   if (path.isEmpty()) return;
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-      !file.flush())
+  const qint64 size = qint64(text.size());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.data(), size) != size || !file.flush())
     session_.classTrouble("Il registro non si può esportare in " + path.toStdString());
 }
 

@@ -272,7 +272,8 @@ TEST_F(Desk, TheChildsAnswersAreKeptInTheStoreWithTodaysDate) {
   ASSERT_TRUE(reach(record::kChooser));
   // Bambino1, the first picture that takes the mouse.
   const auto& hover = desktop.frame().active()->hover;
-  const auto picture = std::find_if(hover.begin(), hover.end(), [](auto& h) { return h.pointer == shell::Pointer::Hand; });
+  const auto picture =
+      std::find_if(hover.begin(), hover.end(), [](auto& h) { return h.pointer == shell::Pointer::Hand; });
   ASSERT_NE(picture, hover.end());
   click(int(picture->area.x + picture->area.w / 2), int(picture->area.y + picture->area.h / 2));
   ASSERT_TRUE(reach(5));
