@@ -1,6 +1,10 @@
 #include "desktop.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTime>
@@ -34,6 +38,60 @@ Desktop::~Desktop() {
   for (auto& [n, w] : windows_) delete w;
 }
 
+void Desktop::keepClass(const std::string& folder) {
+  store_ = std::make_unique<ClassStore>();
+  record::Book book = store_->open(folder);
+  // The local wall time at the session's time 0, on the session's own clock.
+  const QDateTime wall = QDateTime::currentDateTime();
+  session_.openClass(std::move(book), double(wall.toMSecsSinceEpoch()) + wall.offsetFromUtc() * 1000.0 - now());
+  keep();
+}
+
+void Desktop::keep() {
+  if (!store_) return;
+  for (record::Change& c : session_.takeChanges()) {
+    switch (c.kind) {
+      // The dialogs wait for the teacher: after this input has been played.
+      case record::Change::Kind::Export:
+        QTimer::singleShot(0, [this, name = c.name, text = c.text] { saveExport(name, text); });
+        break;
+      case record::Change::Kind::Import:
+        QTimer::singleShot(0, [this] { chooseImport(); });
+        break;
+      case record::Change::Kind::TurnOn:
+      case record::Change::Kind::TurnOff:
+        break;  // the page's setting: here --classe says it
+      default:
+        store_->apply(c);
+    }
+  }
+  for (std::string& trouble : store_->troubles()) session_.classTrouble(std::move(trouble));
+}
+
+void Desktop::saveExport(const std::string& name, const std::string& text) {
+  const QString path = QFileDialog::getSaveFileName(nullptr, QStringLiteral("Esporta il registro"),
+                                                    QDir::home().filePath(QString::fromStdString(name)),
+                                                    QStringLiteral("CSV (*.csv)"));
+  if (path.isEmpty()) return;
+  QFile file(path);
+  const qint64 size = qint64(text.size());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.data(), size) != size || !file.flush())
+    session_.classTrouble("Il registro non si può esportare in " + path.toStdString());
+}
+
+void Desktop::chooseImport() {
+  const QString path = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Importa nel registro"), QDir::homePath(),
+                                                    QStringLiteral("CSV o elenco (*.csv *.txt);;Tutti i file (*)"));
+  if (path.isEmpty()) return;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    session_.classTrouble("Il file " + path.toStdString() + " non si può leggere");
+    return;
+  }
+  session_.imported(file.readAll().toStdString(), now());
+  play();
+}
+
 void Desktop::start() {
   session_.start(now());
   play();
@@ -60,7 +118,9 @@ void Desktop::close(int screen) {
 void Desktop::play() {
   if (quitting_) return;
   const double t = now();
-  if (const session::Frame* frame = session_.advance(t)) {
+  const session::Frame* frame = session_.advance(t);
+  keep();
+  if (frame) {
     for (const session::Sound& sound : frame->sounds) {
       if (std::holds_alternative<session::Chime>(sound))
         sound_.chime();

@@ -5,6 +5,9 @@
 // one in front, the pointer of what is under the mouse), its sounds are
 // started, and the boards repainted: the desktop knows the screens only
 // through the frame. The application quits at the frame of the end.
+// With the class record kept, it opens the store and hands it, after every
+// call into the session, the changes that came of it; the teacher's export
+// and import go through a file dialog.
 // It also keeps the one mode of all windows: the designed window, or the
 // whole-screen mode, in which every window fills the monitor of the active
 // one; a window made for a screen just loaded opens directly in the mode.
@@ -12,8 +15,10 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <map>
+#include <memory>
 
 #include "draw/face_measure.h"
+#include "class_store.h"
 #include "screen_window.h"
 #include "session/session.h"
 #include "shell/random.h"
@@ -39,6 +44,8 @@ class Desktop {
   explicit Desktop(session::Machine* machine = nullptr);
   ~Desktop();
 
+  // The class record kept in `folder` from now on (before start).
+  void keepClass(const std::string& folder);
   void start();
 
   bool wholeScreen() const { return wholeScreen_; }
@@ -61,6 +68,11 @@ class Desktop {
   // what comes next.
   void play();
   void sync(const session::Frame& frame);
+  // The session's changes to the record handed to the store, and the
+  // store's troubles to the session.
+  void keep();
+  void saveExport(const std::string& name, const std::string& text);
+  void chooseImport();
   // The monitor of the active window, where new windows open.
   QScreen* monitor() const;
 
@@ -70,6 +82,7 @@ class Desktop {
   Sound sound_;
   QElapsedTimer clock_;
   QTimer timer_;
+  std::unique_ptr<ClassStore> store_;
   std::map<int, ScreenWindow*> windows_;
   int active_ = 0;
   unsigned long painted_ = 0;  // the frame's picture the windows show

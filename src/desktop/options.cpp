@@ -6,13 +6,20 @@
 
 namespace desktop {
 
-const char* const kUsage = "usage: aritmetica [--fullscreen] [--no-voice] [--help]\n";
+const char* const kUsage =
+    "usage: aritmetica [--fullscreen] [--no-voice] [--classe [DIR] [--esporta FILE.csv]] [--help]\n";
 const char* const kHelp =
-    "usage: aritmetica [--fullscreen] [--no-voice] [--help]\n"
+    "usage: aritmetica [--fullscreen] [--no-voice] [--classe [DIR] [--esporta FILE.csv]] [--help]\n"
     "Arithmetic drills for the first class of primary school.\n"
     "\n"
     "  --fullscreen  start in the whole-screen mode: the screens fill the monitor\n"
     "  --no-voice    start with the spoken instructions off\n"
+    "  --classe [DIR]  keep the class record: who plays, and every answer, in an\n"
+    "                SQLite database in DIR (by default $XDG_DATA_HOME/aritmetica,\n"
+    "                or ~/.local/share/aritmetica); without it nothing is kept\n"
+    "  --esporta FILE.csv  write every answer of the class record as a spreadsheet\n"
+    "                (UTF-8, \";\"-separated) to FILE.csv, print the number of\n"
+    "                rows written (\"3 righe\") and exit, without a window\n"
     "  --help        show this help and exit\n"
     "\n"
     "F11 switches between the whole-screen mode and the window at any moment.\n"
@@ -49,6 +56,18 @@ Options parseOptions(const std::vector<std::string>& arguments) {
       o.wholeScreen = true;
     } else if (a == "--no-voice") {
       o.voice = false;
+    } else if (a == "--classe") {
+      o.keepClass = true;
+      if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("-")) o.classFolder = arguments[++i];
+    } else if (a == "--esporta") {
+      if (i + 1 == arguments.size()) {
+        o.action = Options::Action::Usage;
+        o.mistake = a;
+        return o;
+      }
+      o.keepClass = true;
+      o.action = Options::Action::Export;
+      o.exportTo = arguments[++i];
     } else if (a == "--help" || a == "-h") {
       o.action = Options::Action::Help;
       return o;

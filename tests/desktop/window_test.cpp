@@ -5,22 +5,29 @@
 // mode, a long press never acted on, a
 // mouse move without a button that starts something, a pointer or tooltip
 // of another moment than the picture shown; Qt's keys handed on wrongly;
-// and the command line's mistakes. The desktop is the real one, on the
+// and the command line's mistakes; with --classe, the child's answers not
+// reaching the store, or kept with another day than today's. The desktop is the real one, on the
 // 1920 x 1080 offscreen monitor, driven by Qt's events; every step waits
 // for the state it needs, as long as a loaded machine takes.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QHelpEvent>
 #include <QPointingDevice>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QToolTip>
+#include <stdexcept>
 
 #include "desktop/desktop.h"
 #include "desktop/keys.h"
 #include "desktop/options.h"
 #include "desktop/paint/paint.h"
+#include "record/klass.h"
+#include "record/portraits.h"
+#include "testing/fake_platform.h"
 
 namespace {
 
@@ -228,6 +235,73 @@ TEST_F(Desk, ThePointerAndTooltipAreThoseOfThePictureShownWhileTheBeadsMove) {
   EXPECT_EQ(QToolTip::text(), QString::fromUtf8("DAMMI LE UNITÀ"));
 }
 
+// "Chi sei?" where the program has none of its own: the picture Bambino1
+// chooses the class's first child and leads to the main menu.
+class Chooser : public shell::Screen {
+ public:
+  explicit Chooser(shell::Program& p)
+      : Screen(p, record::kChooser, {"Chi sei?", 8595, shell::kNoColour,
+                                     {shell::image("Bambino1", shell::portrait(0), 1200, 1200, 1440, 1440).hand()}}) {
+    onClick("Bambino1", [this] {
+      auto* klass = dynamic_cast<record::Class*>(program().extension());
+      klass->choose(klass->book().children().at(0).name);
+      go(5);
+    });
+  }
+};
+
+TEST_F(Desk, TheChildsAnswersAreKeptInTheStoreWithTodaysDate) {
+  try {
+    shell::FakePlatform platform;
+    shell::Program program(platform);
+    program.form(record::kChooser);
+  } catch (const std::logic_error&) {
+    shell::Program::define(record::kChooser, [](shell::Program& p) { return std::make_unique<Chooser>(p); });
+  }
+  QTemporaryDir folder;
+  const std::string dir = folder.path().toStdString();
+  {
+    desktop::ClassStore store;
+    store.open(dir);
+    store.apply({record::Change::Kind::AddChild, {}, {"Anna", 0}});
+  }
+  desktop.keepClass(dir);
+  desktop.start();
+  ASSERT_TRUE(reach(1));
+  click(396, 236);  // ARITMETICA
+  ASSERT_TRUE(reach(record::kChooser));
+  // Bambino1, the first picture that takes the mouse.
+  const auto& hover = desktop.frame().active()->hover;
+  const auto picture =
+      std::find_if(hover.begin(), hover.end(), [](auto& h) { return h.pointer == shell::Pointer::Hand; });
+  ASSERT_NE(picture, hover.end());
+  click(int(picture->area.x + picture->area.w / 2), int(picture->area.y + picture->area.h / 2));
+  ASSERT_TRUE(reach(5));
+  click(200, 248);  // OPERAZIONI VARIE ENTRO IL 9
+  ASSERT_TRUE(reach(2));
+  click(469, 164);  // Trova il numero successivo
+  ASSERT_TRUE(reach(14));
+  for (int question = 0; question < 3; ++question) {
+    ASSERT_TRUE(changes([&] { click(64, 544); }));  // the chalk: 2 drawn
+    click(520, 228);                                // into the answer box
+    ASSERT_TRUE(changes([&] { key(Qt::Key_3); }));
+    // The next question in a millisecond of its own: the time it was asked is its row's key.
+    const qint64 asked = QDateTime::currentMSecsSinceEpoch();
+    ASSERT_TRUE(eventually([&] { return QDateTime::currentMSecsSinceEpoch() > asked; }));
+  }
+  std::optional<record::Book> kept;
+  ASSERT_TRUE(eventually([&] {
+    std::string error;
+    kept = desktop::ClassStore::read(dir, error);
+    return kept && kept->rows().size() == 3;
+  })) << (kept ? kept->rows().size() : 0) << " answers kept";
+  const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+  for (const record::Row& r : kept->rows()) {
+    EXPECT_EQ(r.child + " " + r.given + " " + r.asked.substr(0, 10), "Anna 3 " + today);
+    EXPECT_TRUE(r.firstRight);
+  }
+}
+
 // What Qt tells apart and the session cannot: the keypad, keys without
 // text, the program's own keys.
 TEST(Keys, TheKeypadTheKeysWithoutTextAndTheProgramsOwn) {
@@ -250,7 +324,15 @@ TEST(Options, TheModeTheVoiceHelpAndMistakes) {
   EXPECT_TRUE(parseOptions({}).voice);
   EXPECT_FALSE(parseOptions({"--no-voice"}).voice);
   EXPECT_EQ(parseOptions({"--fullscreen", "-h"}).action, Options::Action::Help);
-  for (std::vector<std::string> wrong : {std::vector<std::string>{"--full"}, {"fullscreen"}, {"--fullscreen=yes"}}) {
+  // The folder of --classe is optional: the next option is never taken for it.
+  EXPECT_FALSE(parseOptions({"--fullscreen"}).keepClass);
+  const Options kept = parseOptions({"--classe", "--no-voice"});
+  EXPECT_TRUE(kept.keepClass && kept.classFolder.empty() && !kept.voice);
+  const Options exported = parseOptions({"--classe", "/tmp/3a", "--esporta", "3a.csv"});
+  EXPECT_EQ(exported.action, Options::Action::Export);
+  EXPECT_EQ(exported.classFolder + " " + exported.exportTo, "/tmp/3a 3a.csv");
+  for (std::vector<std::string> wrong :
+       {std::vector<std::string>{"--full"}, {"fullscreen"}, {"--fullscreen=yes"}, {"--classe", "--esporta"}}) {
     const Options o = parseOptions(wrong);
     EXPECT_EQ(o.action, Options::Action::Usage) << wrong.back();
     EXPECT_EQ(o.mistake, wrong.back());
