@@ -53,8 +53,9 @@ struct Control {
   int tabIndex = 0;     // TextBox
   bool takesWords = false;  // TextBox: the child types a word, not digits
   std::string toolTip;
-  // What resting on it says where it shows no words, not even a tooltip
-  // (the sponge of the screens whose sponge has no tooltip).
+  // What resting on it says in place of its caption or tooltip: the sponge
+  // of the screens whose sponge has no tooltip, a child's picture on "Chi
+  // sei?", which says what it shows ("IL GATTO"), not the child's name.
   std::string spoken;
   Pointer pointer = Pointer::Arrow;
   Picture picture = Picture::None;  // Image
