@@ -1,6 +1,7 @@
 // Draws the program's pictures and its warning sound into assets/: the
 // chalkboard background, the three faces, the two beads, the back arrow, the
-// three mouse pointers, the application icon and beep.wav. Run by hand
+// three mouse pointers, the application icon, the children's portraits
+// (draw_portraits.cpp) and beep.wav. Run by hand
 // (target draw-pictures) whenever a picture changes; the files it writes are
 // committed and carried inside the program as resources.
 //
@@ -16,6 +17,8 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+void savePortraits(const QString& dir);  // draw_portraits.cpp
 
 namespace {
 
@@ -335,6 +338,7 @@ int main(int argc, char** argv) {
   save(icon(256), "icon_256.png");
   save(icon(192), "icon_192.png");  // the sizes a tablet asks of a web app
   save(icon(512), "icon_512.png");
+  savePortraits(outDir);
   writeBeep(outDir + "/beep.wav");
   return 0;
 }

@@ -292,6 +292,7 @@ const char* pictureName(shell::Picture p) {
     case Picture::PointerHand: return "pointer_hand";
     case Picture::PointerChalk: return "pointer_chalk";
     case Picture::PointerGrab: return "pointer_grab";
+    case Picture::Guest: return "portrait_ospite";
     case Picture::None: break;
     default: {
       const int i = static_cast<int>(p) - static_cast<int>(Picture::Portrait);
@@ -304,7 +305,7 @@ const char* pictureName(shell::Picture p) {
 Size pictureSize(shell::Picture p) {
   if (p == shell::Picture::None) return {0, 0};
   if (p == shell::Picture::Chalkboard) return {800, 600};
-  if (p >= shell::Picture::Portrait) return {96, 96};
+  if (p >= shell::Picture::Guest) return {96, 96};
   return {32, 32};
 }
 

@@ -169,7 +169,7 @@ std::optional<shell::Control> Class::badge(const shell::Screen& s) {
   if (!on_ || s.number() == 1 || s.number() == kChooser || s.number() == kTeacher) return std::nullopt;
   const shell::Picture picture = [&] {
     const Child* c = child_ ? book_.child(*child_) : nullptr;
-    return c ? shell::portrait(c->picture) : shell::Picture::FaceNeutral;
+    return c ? shell::portrait(c->picture) : shell::Picture::Guest;
   }();
   return shell::image(shell::Program::kBadge, picture, kBadgeLeft, kBadgeTop, kBadgeSide, kBadgeSide)
       .hand()

@@ -53,8 +53,8 @@ std::optional<std::string> phraseOf(const shell::Screen& screen, const shell::Co
 
 std::optional<Phrase> namePhraseOf(const shell::Screen& screen, const shell::Control& control) {
   if (auto tapped = phraseOf(screen, control)) return phraseSaying(*tapped);
-  std::string text = fold(!control.caption.empty() ? control.caption
-                          : !control.toolTip.empty() ? control.toolTip : control.spoken);
+  std::string text = fold(!control.spoken.empty() ? control.spoken
+                          : !control.caption.empty() ? control.caption : control.toolTip);
   if (text.empty()) return std::nullopt;
   for (const auto& [entry, heading] : screen.design().headings)
     if (control.name == entry)

@@ -27,8 +27,9 @@ const shell::Control* instruction(const shell::Screen& screen);
 std::optional<std::string> phraseOf(const shell::Screen& screen, const shell::Control& control);
 
 // The phrase that resting the mouse or holding a finger on the control
-// says, if the voice's catalogue has one: what a tap says, or else its
-// caption (its tooltip where it has none of its own), after the caption of
+// says, if the voice's catalogue has one: what a tap says, or else what it
+// is given to say (Control::spoken), or its caption (its tooltip where it
+// has none of its own), after the caption of
 // the heading it stands under ("FORMA LA DECINA: Con i regoli").
 std::optional<Phrase> namePhraseOf(const shell::Screen& screen, const shell::Control& control);
 

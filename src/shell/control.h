@@ -14,11 +14,12 @@ enum class Kind { Label, TextBox, Image, Shape, Line };
 
 enum class Align { Left = 0, Right = 1, Centre = 2 };
 
-// The pictures the program carries. The children's portraits follow
-// Portrait: Portrait + i is the i-th of record::kPortraits.
+// The pictures the program carries. Guest is the picture of who plays
+// unrecorded; the children's portraits follow Portrait: Portrait + i is the
+// i-th of record::kPortraits.
 enum class Picture {
   None, Chalkboard, FaceNeutral, FaceHappy, FaceSad, BeadWhite, BeadRed,
-  ArrowBack, PointerHand, PointerChalk, PointerGrab, Portrait,
+  ArrowBack, PointerHand, PointerChalk, PointerGrab, Guest, Portrait,
 };
 inline Picture portrait(int i) { return static_cast<Picture>(static_cast<int>(Picture::Portrait) + i); }
 
@@ -52,8 +53,9 @@ struct Control {
   int tabIndex = 0;     // TextBox
   bool takesWords = false;  // TextBox: the child types a word, not digits
   std::string toolTip;
-  // What resting on it says where it shows no words, not even a tooltip
-  // (the sponge of the screens whose sponge has no tooltip).
+  // What resting on it says in place of its caption or tooltip: the sponge
+  // of the screens whose sponge has no tooltip, a child's picture on "Chi
+  // sei?", which says what it shows ("IL GATTO"), not the child's name.
   std::string spoken;
   Pointer pointer = Pointer::Arrow;
   Picture picture = Picture::None;  // Image

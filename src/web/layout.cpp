@@ -7,6 +7,7 @@
 
 #include "boundary.h"
 #include "draw/record.h"
+#include "record/portraits.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
   out << ", texts: ";
   list(out, rowTexts);
   out << " };\n// The program's pictures by number (pictures/NAME.png).\nexport const pictures = [''";
-  for (int p = 1; p <= int(shell::Picture::PointerGrab); ++p)
+  for (int p = 1; p < int(shell::portrait(record::kPortraitCount)); ++p)
     out << ", '" << draw::pictureName(static_cast<shell::Picture>(p)) << '\'';
   out << "];\n";
   if (!out) {
