@@ -1,9 +1,7 @@
-// Catches the class record lost or wrong on the desktop's disk: a change
-// missing when the program starts again (a child renamed whose answers keep
-// the old name, a child removed whose answers stay), answers lost when the
-// program is killed or when two copies write at once, and a folder that
-// cannot be written or a damaged database stopping the program instead of
-// being said once (the damaged file put aside, a new record started).
+// Catches the record lost or wrong on the desktop's disk: a rename or removal
+// missing at the next start, answers lost when the program is killed or two
+// copies write at once, and an unwritable folder or damaged database stopping
+// the program instead of being said once (the damaged file put aside).
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>

@@ -1,9 +1,7 @@
-// Catches the Qt painter replaying a drawing wrongly: the chalkboard, frame
-// and captions out of place or missing, a blurred or misplaced picture at
-// twice the density, a drawn box filled where it should be outlined, a
-// picture missing from the program or its transparency lost, and a board
-// scaled for the whole screen that loses its layout or has its text
-// stretched instead of laid out afresh.
+// Catches the Qt painter replaying a drawing wrongly: board, frame or captions
+// misplaced, pictures blurred at twice the density or without transparency, a
+// box filled instead of outlined, and a board scaled for the whole screen that
+// loses its layout or stretches its text instead of laying it out afresh.
 #include <gtest/gtest.h>
 
 #include <QImage>
