@@ -3,11 +3,11 @@
 // copies write at once, and an unwritable folder or damaged database stopping
 // the program instead of being said once (the damaged file put aside).
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -20,16 +20,8 @@ namespace fs = std::filesystem;
 using desktop::ClassStore;
 using record::Change;
 
-struct Folder {
-  fs::path path;
-  Folder() {
-    char name[] = "/tmp/aritmetica-store-XXXXXX";
-    path = mkdtemp(name);
-  }
-  ~Folder() {
-    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(path);
-  }
+struct Folder : QTemporaryDir {
+  const fs::path path{QTemporaryDir::path().toStdString()};
 };
 
 Change answer(const std::string& child, int question, int attempt = 1) {

@@ -41,37 +41,10 @@ heard=$(loud_seconds)
 awk "BEGIN { exit !($heard < 6) }" || fail "the phrases were not stopped: $heard s heard"
 awk "BEGIN { exit !($heard > 1) }" || fail "the phrases were not heard: $heard s heard"
 
-window() { timeout 120 xdotool search --all --onlyvisible --sync --pid $pid --name "$1\$" | head -1; }
-# start [OPTION]: the program, on to its main menu; walk [OPTION]: on to the
-# next-number screen; both leave w set.
-start() {
-  "$program" "$@" >"$work/log" 2>&1 &
-  pid=$!
-  w=$(window 'Aritmetica cl\. I') && [ -n "$w" ] || fail "no title window"
-  xdotool mousemove --sync --window "$w" 396 236 click 1  # ARITMETICA
-  w=$(window 'Menu principale') && [ -n "$w" ] || fail "no main menu"
-}
-walk() {
-  start "$@"
-  xdotool mousemove --sync --window "$w" 200 248 click 1  # OPERAZIONI VARIE ENTRO IL 9
-  w=$(window 'Menu operazioni entro 10') && [ -n "$w" ] || fail "no menu within 10"
-  xdotool mousemove --sync --window "$w" 450 160 click 1  # Trova il numero successivo
-  w=$(window 'Numero seguente entro 10') && [ -n "$w" ] || fail "no next-number screen"
-}
-esci() {
-  xdotool mousemove --sync --window "$w" 140 544 click 1
-  i=0
-  while kill -0 $pid 2>/dev/null; do
-    i=$((i + 1)); [ $i -gt 1200 ] && fail "the program did not end at ESCI"
-    sleep 0.1
-  done
-  wait $pid || fail "the program exited with status $?: $(cat "$work/log")"
-  pid=
-}
-
 # The mouse at rest on a menu entry: its name is heard, and a click still
 # opens it.
 start
+main_menu
 xdotool mousemove --sync --window "$w" 396 360          # nothing there
 before=$(loud_seconds)
 xdotool mousemove --sync --window "$w" 200 248          # OPERAZIONI VARIE ENTRO IL 9, and still
