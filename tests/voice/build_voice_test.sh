@@ -92,7 +92,6 @@ if touch "$tmp/ro/probe" 2>/dev/null; then
   rm "$tmp/ro/probe"; echo "build-voice: root writes in read-only folders; not tried"
 else
   refused ok "$tmp/ro:" "a read-only output folder" "$tmp/ro"
-  refused ok "$tmp/ro/rec:" "an output folder in a read-only one" "$tmp/ro/rec"
 fi
 mkdir "$tmp/bin" "$tmp/keep"; echo old >"$tmp/keep/segue.mp3"
 printf '#!/bin/sh\n[ -e %s/once ] && exit 1\n: >%s/once\nexec %s "$@"\n' \
