@@ -1,9 +1,7 @@
-// The soak: a child at the keys, the mouse and the touch screen for a long
-// time, through the session. It catches a handler that throws, a number label
-// out of range ("100", "-1", "07"), screens loaded together that no road leads
-// to, a frame other than the screens loaded, steps out of time order, input
-// held after all before it played, anything after the end, and no restart.
-// The first violation is printed with the seed and event to replay it.
+// The soak: a child at the keys, mouse and touch screen for a long time. It
+// catches a handler that throws, a number label out of range, screens loaded
+// together that no road leads to, a frame other than the screens loaded, steps
+// out of order, input held too long, anything after the end, and no restart.
 //
 //   soak [--seed N] [--events N] [--verbose]
 #include <chrono>

@@ -1,7 +1,6 @@
-// Catches the record lost or wrong on the desktop's disk: a rename or removal
-// missing at the next start, answers lost when the program is killed or two
-// copies write at once, and an unwritable folder or damaged database stopping
-// the program instead of being said once (the damaged file put aside).
+// Catches the record lost on the desktop's disk (a rename or removal missing at the
+// next start, answers lost to a kill or to two copies at once), and an unwritable
+// folder or damaged database stopping the program instead of being said once.
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 #include <signal.h>

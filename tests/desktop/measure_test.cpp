@@ -1,6 +1,5 @@
-// Catches the faces' tables (draw::FaceMeasure) measuring otherwise than Qt,
-// which would wrap or centre a caption elsewhere than Qt draws it: every
-// caption and run-time text, at every label's width and in every drawing.
+// Catches the faces' tables measuring otherwise than Qt, which would wrap or centre
+// any caption or run-time text elsewhere than Qt draws it, in every drawing.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>

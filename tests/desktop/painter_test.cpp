@@ -64,9 +64,7 @@ TEST_F(PainterTest, TitleScreenShowsTheBoardItsFrameAndTheTitleAtAnyDensity) {
   program.start();
   const QImage image = render(1);
   ASSERT_EQ(image.size(), QSize(792, 573));
-  EXPECT_EQ(image.pixel(700, 400), qRgb(0, 128, 128));  // the board
-  EXPECT_EQ(image.pixel(5, 300), qRgb(255, 128, 64));   // the frame
-  EXPECT_EQ(image.pixel(300, 572), qRgb(128, 64, 0));   // the ledge
+  EXPECT_EQ(image.pixel(300, 572), qRgb(128, 64, 0));  // the ledge (the board and frame: window_test)
   // "ARITMETICA" is white chalk inside Label1, and nothing spills above it.
   EXPECT_GT(count(image, QRect(24, 200, 745, 73), white), 2000);
   EXPECT_EQ(count(image, QRect(200, 150, 400, 40), white), 0);

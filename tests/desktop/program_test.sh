@@ -1,9 +1,7 @@
 #!/bin/sh
-# Catches the installed-like program failing where only the real binary
-# shows it: --help and a mistaken option answered without a window (status
-# 0 and 2), the title window not opening at its size on a real display or
-# not covering it with --fullscreen, a click that does not reach the
-# screens, and the sponge not ending the program with status 0.
+# Catches the real binary's --help and mistakes (status 0 and 2), its title
+# window at the wrong size or not covering a real display with --fullscreen,
+# and the sponge of the main menu not ending it with status 0.
 #   program_test.sh PATH/TO/aritmetica
 program=$1
 "$program" --help | grep -q -- --no-voice || { echo "FAIL: --help"; exit 1; }

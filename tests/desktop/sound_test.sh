@@ -1,8 +1,7 @@
 #!/bin/sh
-# Catches sound not heard or not stopped, on a null sink of our own: the sound
-# module saying, hushing and cutting short clips made with sox and lame; the
-# program saying a menu entry rested on (a click still opening it) and the
-# instruction, and with --no-voice only chiming at a wrong answer.
+# Catches sound not heard or not stopped on a null sink of our own: the module
+# saying, hushing and cutting short clips; the program saying a menu entry rested
+# on (a click still opening it) and the instruction; --no-voice only chiming.
 #   sound_test.sh PATH/TO/aritmetica PATH/TO/say-check PATH/TO/aritmetica-sound.so
 program=$1
 check=$2

@@ -1,8 +1,7 @@
 #!/bin/sh
-# A sound server that accepts the connection and never answers must not
-# freeze the program: on "Numero seguente entro 10" a question and several
-# wrong answers (each chimes), then ESCI, and the program has answered every
-# input and ended cleanly well before the sound library's 30 s time-out.
+# Catches a sound server that accepts and never answers freezing the program:
+# a question, wrong answers (each chimes) and ESCI are all answered, and the
+# program ends cleanly well before the sound library's 30 s time-out.
 #   stalled_sound_test.sh PATH/TO/aritmetica
 program=$1
 here=$(dirname "$0")

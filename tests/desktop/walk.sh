@@ -1,7 +1,5 @@
-# Sourced by the tests that drive the real program's windows with xdotool:
-# skips (77) without a display; sets work; defines fail and finish (which end
-# $pid and $helpers and remove $work), wait_for, window, start, main_menu,
-# walk and esci. "$program" is the program under test.
+# Sourced by the tests driving "$program"'s windows with xdotool: skips (77)
+# without a display; sets work; fail and finish end $pid and $helpers.
 if [ -z "$DISPLAY" ]; then
   echo "SKIP: no DISPLAY (tools/test-all starts Xvfb for this test)"
   exit 77

@@ -1,7 +1,6 @@
-// Catches a "Chi sei?" showing the class wrongly (a child, picture or name
-// missing or misplaced, the guest gone, a full class overlapping), a picture
-// naming the child instead of what it shows, a click recording the wrong child
-// or not reaching the main menu, a badge not showing who plays, a guest recorded.
+// Catches a "Chi sei?" with a child, picture or name missing or misplaced, the
+// guest gone or a full class overlapping; a picture naming the child, not what it
+// shows; a click choosing wrongly; a badge not showing who plays; a guest recorded.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,8 +1,6 @@
-// It catches captions wrapped at the wrong blanks, a label that misses by a
-// hair wrapped instead of widened, lines off their centre or baseline, a
-// greyed label not embossed, a caret outside the focused box of the active
-// screen, commands in the wrong order (the later one lies in front), and a
-// caption of any screen running over the frame.
+// Catches captions wrapped at the wrong blanks or when they miss by a hair,
+// lines off their centre or baseline, a greyed label not embossed, a caret off
+// the focused box, commands out of order, and a caption over the frame.
 #include <gtest/gtest.h>
 
 #include "draw/face_measure.h"

@@ -1,6 +1,5 @@
-// Catches a key table giving the screens a wrong KeyPress character or KeyUp
-// code (Enter, arrows, Delete, the keypad, Latin-1 letters, "€", no key at all),
-// or a key name of the page and the scenario files read as another key.
+// Catches a key table giving the screens a wrong KeyPress character or KeyUp code
+// (Enter, arrows, Delete, keypad, Latin-1, "€", no key), or a key name misread.
 #include <gtest/gtest.h>
 
 #include "session/keys.h"

@@ -1,6 +1,5 @@
-// Catches a 99th question (too many clicks for a scenario file) that does not
-// show 0 and restart every score (Form10: count it as question 1), a right-answer
-// count not kept till the next right answer, and Form17 sending a Tab at it.
+// Catches a 99th question (too many clicks for a scenario) not showing 0 and restarting
+// every score (Form10: as question 1), a right count changed early, Form17's Tab at it.
 #include <gtest/gtest.h>
 
 #include <functional>

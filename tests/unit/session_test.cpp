@@ -1,7 +1,6 @@
-// Catches held input handed on out of order or its moves unmerged; a finger's
-// tap, drag, long press or cancel giving the wrong mouse input; steps timed from
-// when laid, not first asked for; a stale picture shown; a phrase not hushed or
-// said with the voice off; a press reaching another screen; a handler stopping all.
+// Catches input held out of order or moves unmerged; a finger's tap, drag, long
+// press or cancel mistaken; steps timed from when laid; a stale picture; a phrase
+// not hushed or said when off; a press reaching another screen; a handler stopping all.
 #include <gtest/gtest.h>
 
 #include <stdexcept>

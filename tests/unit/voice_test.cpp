@@ -1,6 +1,5 @@
-// Catches an instruction or number word with no clip, a clip key that is no
-// plain file name or is used twice, a build that left a phrase without its
-// clip, and a control that leads somewhere with no name to be heard.
+// Catches an instruction or number word with no clip, a clip key no plain file
+// name or used twice or not built, and a control leading somewhere with no name.
 #include <gtest/gtest.h>
 
 #include <filesystem>

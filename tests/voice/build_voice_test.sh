@@ -1,8 +1,6 @@
 #!/bin/sh
-# tools/build-voice: a WAV named by a key becomes a recorded clip, which
-# make-voice then ships instead of the synthetic voice; a file that cannot
-# become a clip, or an output folder that cannot be written, is refused
-# with its name and nothing is written.
+# tools/build-voice: a WAV named by a key becomes the clip make-voice ships; a
+# file that cannot, or an unwritable output folder, is refused by name, unwritten.
 set -u
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 tmp=$(mktemp -d)

@@ -1,7 +1,5 @@
-// The tests' way into a session: the program behind it, a quick way into a
-// screen, and every step at once without a clock. The scenario runner, the
-// soak, caption-lines, the unit tests and the page's test hook use it; no
-// edition links it.
+// The tests' way into a session: its program, a quick way into a screen, and
+// every step at once without a clock. No edition links it.
 #pragma once
 #include <string>
 #include <vector>
