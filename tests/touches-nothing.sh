@@ -1,7 +1,7 @@
 #!/bin/sh
 # The program touches nothing: under strace, a walk through the menus and two
-# exercises and out through "ESCI" fails on a file written or created, a socket
-# but the display's and the sound server's, or a process started (77: no window).
+# exercises to "ESCI" fails on a file written, a socket but the display's and
+# the sound server's, or a process started (77: no window).
 #   tests/touches-nothing.sh PATH/TO/aritmetica
 set -u
 program=$1

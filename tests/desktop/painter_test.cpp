@@ -1,7 +1,6 @@
-// Catches the Qt painter replaying a drawing wrongly: board, frame or captions
-// misplaced, pictures blurred at twice the density or without transparency, a
-// box filled instead of outlined, and a board scaled for the whole screen that
-// loses its layout or stretches its text instead of laying it out afresh.
+// Catches the Qt painter misplacing captions, blurring pictures at twice the density
+// or losing their transparency, filling an outlined box, and a board scaled for the
+// whole screen losing its layout or stretching its text instead of laying it out.
 #include <gtest/gtest.h>
 
 #include <QImage>

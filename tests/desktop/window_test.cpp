@@ -278,7 +278,6 @@ TEST(Options, TheModeTheVoiceHelpAndMistakes) {
   EXPECT_FALSE(parseOptions({"--no-voice"}).voice);
   EXPECT_EQ(parseOptions({"--fullscreen", "-h"}).action, Options::Action::Help);
   // The folder of --classe is optional: the next option is never taken for it.
-  EXPECT_FALSE(parseOptions({"--fullscreen"}).keepClass);
   const Options kept = parseOptions({"--classe", "--no-voice"});
   EXPECT_TRUE(kept.keepClass && kept.classFolder.empty() && !kept.voice);
   const Options exported = parseOptions({"--classe", "/tmp/3a", "--esporta", "3a.csv"});

@@ -84,7 +84,6 @@ TEST_F(ChooserTest, TheClassChoosesItsPictureAndTheBadgeShowsItUntilItLeadsBack)
   }
   EXPECT_FALSE(s("Bambino4").visible);
   EXPECT_FALSE(s("Nome4").visible);
-  EXPECT_TRUE(s("Ospite").visible);
   EXPECT_FALSE(s("Avviso").visible);
 
   // the picture says what it shows, and so does the name under it
