@@ -1,10 +1,7 @@
 #!/bin/sh
-# The program touches nothing: under strace, on the display of $DISPLAY, a
-# walk through the title screen, the main menu, the menu within 10, two
-# exercises (questions asked and answered) and out through "ESCI". Fails on
-# a file opened for writing or created, a socket other than the display and
-# the sound server, or a process started. Exits 77 (skipped) when the
-# program shows no window at all.
+# The program touches nothing: under strace, a walk through the menus and two
+# exercises to "ESCI" fails on a file written, a socket but the display's and
+# the sound server's, or a process started (77: no window).
 #   tests/touches-nothing.sh PATH/TO/aritmetica
 set -u
 program=$1

@@ -1,7 +1,5 @@
-// libFuzzer target of the scenario parser (tools/fuzz): it catches a crash
-// or a hang on any bytes at all, and a complaint, case or command that names
-// no line of the input (run-scenarios prints them as FILE:LINE) or says
-// nothing.
+// libFuzzer target of the scenario parser (tools/fuzz): a crash or hang on any
+// bytes, or a complaint, case or command naming no line or saying nothing.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>

@@ -1,8 +1,6 @@
 #!/bin/sh
-# Catches the real program's --esporta failing where only the binary shows
-# it: needing a display, not listing every answer kept (or not as a
-# spreadsheet), or ending with status 0 when there is no record or the file
-# cannot be written.
+# Catches the real program's --esporta needing a display, not listing every
+# answer kept as a spreadsheet, or ending with 0 with no record or no file.
 #   class_record_test.sh PATH/TO/aritmetica
 program=$1
 work=$(mktemp -d)

@@ -1,15 +1,12 @@
-// Catches the class record lost or wrong on the desktop's disk: a change
-// missing when the program starts again (a child renamed whose answers keep
-// the old name, a child removed whose answers stay), answers lost when the
-// program is killed or when two copies write at once, and a folder that
-// cannot be written or a damaged database stopping the program instead of
-// being said once (the damaged file put aside, a new record started).
+// Catches the record lost on the desktop's disk (a rename or removal missing at the
+// next start, answers lost to a kill or to two copies at once), and an unwritable
+// folder or damaged database stopping the program instead of being said once.
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -22,16 +19,8 @@ namespace fs = std::filesystem;
 using desktop::ClassStore;
 using record::Change;
 
-struct Folder {
-  fs::path path;
-  Folder() {
-    char name[] = "/tmp/aritmetica-store-XXXXXX";
-    path = mkdtemp(name);
-  }
-  ~Folder() {
-    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(path);
-  }
+struct Folder : QTemporaryDir {
+  const fs::path path{QTemporaryDir::path().toStdString()};
 };
 
 Change answer(const std::string& child, int question, int attempt = 1) {

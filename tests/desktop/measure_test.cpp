@@ -1,8 +1,5 @@
-// Catches the faces' tables (draw::FaceMeasure) measuring text otherwise
-// than Qt measures the same faces, which would wrap or centre a desktop
-// caption elsewhere than Qt draws it: every caption of every screen, and the
-// numbers, number words and labels the screens put in at run time, wrapped
-// at every label's width and laid out in every drawing.
+// Catches the faces' tables measuring otherwise than Qt, which would wrap or centre
+// any caption or run-time text elsewhere than Qt draws it, in every drawing.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>

@@ -1,30 +1,13 @@
-# Sourced by the sound tests: a PulseAudio server of our own with a null sink
-# named "test" whose monitor is recorded into $work/rec.raw (44100 Hz, mono,
-# 16 bits). Sets work, defines fail, finish and loud_seconds; the caller may
-# set pid to a process of its own to be killed by finish.
-if [ -z "$DISPLAY" ]; then
-  echo "SKIP: no DISPLAY (tools/test-all starts Xvfb for this test)"
-  exit 77
-fi
+# Sourced by the sound tests, with walk.sh: a PulseAudio server of our own
+# with a null sink "test" whose monitor is recorded into $work/rec.raw (44100
+# Hz, mono, 16 bits), and loud_seconds.
 command -v pulseaudio >/dev/null && command -v parec >/dev/null || { echo "SKIP: no PulseAudio"; exit 77; }
-work=$(mktemp -d)
+. "$(dirname "$0")/walk.sh"
 export XDG_RUNTIME_DIR=$work HOME=$work PULSE_SERVER=unix:$work/pulse.sock
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
   --load="module-null-sink sink_name=test" \
   --load="module-native-protocol-unix socket=$work/pulse.sock auth-anonymous=1" >"$work/pa.log" 2>&1 &
-pa=$!
-pid=
-rec=
-finish() {
-  kill $pid $rec $pa 2>/dev/null
-  wait $pa 2>/dev/null
-  rm -rf "$work"
-}
-fail() {
-  echo "FAIL: $*"
-  finish
-  exit 1
-}
+helpers=$!
 i=0
 until pactl list short sinks 2>/dev/null | grep -q test; do
   i=$((i + 1))
@@ -32,7 +15,7 @@ until pactl list short sinks 2>/dev/null | grep -q test; do
   sleep 0.1
 done
 parec --latency-msec=50 -d test.monitor --raw --format=s16le --rate=44100 --channels=1 >"$work/rec.raw" 2>/dev/null &
-rec=$!
+helpers="$helpers $!"
 # The recorder has connected once the sink's silence starts to arrive.
 i=0
 until [ -s "$work/rec.raw" ]; do

@@ -1,9 +1,6 @@
-// Catches the Qt painter replaying a drawing wrongly: the chalkboard, frame
-// and captions out of place or missing, a blurred or misplaced picture at
-// twice the density, a drawn box filled where it should be outlined, a
-// picture missing from the program or its transparency lost, and a board
-// scaled for the whole screen that loses its layout or has its text
-// stretched instead of laid out afresh.
+// Catches the Qt painter misplacing captions, blurring pictures at twice the density
+// or losing their transparency, filling an outlined box, and a board scaled for the
+// whole screen losing its layout or stretching its text instead of laying it out.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -66,9 +63,7 @@ TEST_F(PainterTest, TitleScreenShowsTheBoardItsFrameAndTheTitleAtAnyDensity) {
   program.start();
   const QImage image = render(1);
   ASSERT_EQ(image.size(), QSize(792, 573));
-  EXPECT_EQ(image.pixel(700, 400), qRgb(0, 128, 128));  // the board
-  EXPECT_EQ(image.pixel(5, 300), qRgb(255, 128, 64));   // the frame
-  EXPECT_EQ(image.pixel(300, 572), qRgb(128, 64, 0));   // the ledge
+  EXPECT_EQ(image.pixel(300, 572), qRgb(128, 64, 0));  // the ledge (the board and frame: window_test)
   // "ARITMETICA" is white chalk inside Label1, and nothing spills above it.
   EXPECT_GT(count(image, QRect(24, 200, 745, 73), white), 2000);
   EXPECT_EQ(count(image, QRect(200, 150, 400, 40), white), 0);

@@ -1,10 +1,7 @@
 #!/bin/sh
-# Catches sound that is not heard or not stopped, under a PulseAudio server
-# of our own with a null sink: the sound module saying MP3 clips made here
-# with sox and lame, hushing a phrase and cutting it short with a new one;
-# the real program saying the name of a menu entry the mouse rests on (and
-# the click then opening it), the instruction of "Numero seguente entro 10",
-# chiming at a wrong answer with --no-voice and saying nothing then.
+# Catches sound not heard or not stopped on a null sink of our own: the module
+# saying, hushing and cutting short clips; the program saying a menu entry rested
+# on (a click still opening it) and the instruction; --no-voice only chiming.
 #   sound_test.sh PATH/TO/aritmetica PATH/TO/say-check PATH/TO/aritmetica-sound.so
 program=$1
 check=$2
@@ -43,37 +40,10 @@ heard=$(loud_seconds)
 awk "BEGIN { exit !($heard < 6) }" || fail "the phrases were not stopped: $heard s heard"
 awk "BEGIN { exit !($heard > 1) }" || fail "the phrases were not heard: $heard s heard"
 
-window() { timeout 120 xdotool search --all --onlyvisible --sync --pid $pid --name "$1\$" | head -1; }
-# walk [OPTION]: from the title to the next-number screen; leaves w set.
-walk() {
-  "$program" "$@" >"$work/log" 2>&1 &
-  pid=$!
-  w=$(window 'Aritmetica cl\. I') && [ -n "$w" ] || fail "no title window"
-  xdotool mousemove --sync --window "$w" 396 236 click 1  # ARITMETICA
-  w=$(window 'Menu principale') && [ -n "$w" ] || fail "no main menu"
-  xdotool mousemove --sync --window "$w" 200 248 click 1  # OPERAZIONI VARIE ENTRO IL 9
-  w=$(window 'Menu operazioni entro 10') && [ -n "$w" ] || fail "no menu within 10"
-  xdotool mousemove --sync --window "$w" 450 160 click 1  # Trova il numero successivo
-  w=$(window 'Numero seguente entro 10') && [ -n "$w" ] || fail "no next-number screen"
-}
-esci() {
-  xdotool mousemove --sync --window "$w" 140 544 click 1
-  i=0
-  while kill -0 $pid 2>/dev/null; do
-    i=$((i + 1)); [ $i -gt 1200 ] && fail "the program did not end at ESCI"
-    sleep 0.1
-  done
-  wait $pid || fail "the program exited with status $?: $(cat "$work/log")"
-  pid=
-}
-
 # The mouse at rest on a menu entry: its name is heard, and a click still
 # opens it.
-"$program" >"$work/log" 2>&1 &
-pid=$!
-w=$(window 'Aritmetica cl\. I') && [ -n "$w" ] || fail "no title window"
-xdotool mousemove --sync --window "$w" 396 236 click 1  # ARITMETICA
-w=$(window 'Menu principale') && [ -n "$w" ] || fail "no main menu"
+start
+main_menu
 xdotool mousemove --sync --window "$w" 396 360          # nothing there
 before=$(loud_seconds)
 xdotool mousemove --sync --window "$w" 200 248          # OPERAZIONI VARIE ENTRO IL 9, and still

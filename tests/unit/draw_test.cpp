@@ -1,9 +1,9 @@
-// It catches captions wrapped at the wrong blanks, a label that misses by a
-// hair wrapped instead of widened, lines off their centre or baseline, a
-// greyed label not embossed, a caret outside the focused box of the active
-// screen, and commands in the wrong order (the later one lies in front).
+// Catches captions wrapped at the wrong blanks or when they miss by a hair,
+// lines off their centre or baseline, a greyed label not embossed, a caret off
+// the focused box, commands out of order, and a caption over the frame.
 #include <gtest/gtest.h>
 
+#include "draw/face_measure.h"
 #include "draw/record.h"
 #include "testing/fake_platform.h"
 #include "shell/program.h"
@@ -121,6 +121,27 @@ TEST_F(RecordTest, CaretInvertsTheBoxColourOnlyInTheFocusedBoxOfTheActiveScreen)
   program.install(std::make_unique<Screen>(program, 41, Design{}));
   program.show(41);  // another screen in front: no caret on the board
   EXPECT_EQ(carets(), 0);
+}
+
+// No caption of any screen runs over the frame on the right: what a label
+// cannot fit wraps inside the board.
+TEST(Captions, NoneRunsOverTheFrame) {
+  constexpr double kBoardRight = 779;  // the first pixel of the frame's edge
+  draw::FaceMeasure measure;
+  shell::FakePlatform platform;
+  shell::Program program{platform};
+  for (int n = 1; n <= shell::kScreenCount; ++n) {
+    program.showOnly(n);
+    std::vector<draw::Rect> clips{{0, 0, 1e9, 1e9}};
+    for (const draw::Command& c : draw::record(program, program.form(n), measure)) {
+      if (auto* k = std::get_if<draw::Clip>(&c)) clips.push_back(k->rect);
+      if (std::holds_alternative<draw::Unclip>(c)) clips.pop_back();
+      if (auto* t = std::get_if<draw::Text>(&c)) {
+        const double right = std::min(t->x + measure.advance(t->font, t->text), clips.back().right());
+        EXPECT_LE(right, kBoardRight) << "Form" << n << ": \"" << t->text << "\"";
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// It catches text measured by the faces' tables without kerning, with UTF-8
-// read as Latin-1, characters the faces lack given no width (or the soft
-// hyphen one), widths off the 64ths of a pixel, metrics not the hhea
-// table's, and the return label "TORNA A MENU20" wrapping again.
+// Catches text measured without kerning, UTF-8 as Latin-1, missing characters or the
+// soft hyphen mis-sized, widths off 64ths, metrics not hhea's, "TORNA A MENU20" wrapped.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,9 +1,5 @@
-// It catches a key table that gives the screens a wrong KeyPress character
-// or KeyUp code: Enter typing nothing, an arrow or Delete on another key's
-// code, a keypad digit on its neighbour's, "a", the blank or a Latin-1
-// letter lost, "€" typing a character, or codes for a character on no key;
-// or a key name the page and the scenario files use ("ArrowLeft", "F2")
-// read as another key.
+// Catches a key table giving the screens a wrong KeyPress character or KeyUp code
+// (Enter, arrows, Delete, keypad, Latin-1, "€", no key), or a key name misread.
 #include <gtest/gtest.h>
 
 #include "session/keys.h"

@@ -1,8 +1,6 @@
-// It catches a screen model that gives the mouse to a control behind
-// another or to none at the wrong place; a click without its press over
-// the same control with the left button; typing into a locked box, or a
-// Tab sent by a handler that does not wait for it; and a screen that keeps
-// its controls' values when unloaded.
+// Catches a screen model giving the mouse to a control behind another, a click
+// without its left press over the same control, typing into a locked box, a Tab
+// sent before its handler ends, and a screen keeping its controls when unloaded.
 #include <gtest/gtest.h>
 
 #include "testing/fake_platform.h"

@@ -1,7 +1,5 @@
-// Catches the class record losing or doubling what it keeps: figures that
-// count attempts instead of questions, a name with ";" or quotes broken by
-// the spreadsheet, a class list or a second import of the same export
-// adding children or answers twice.
+// Catches figures counting attempts instead of questions, a name with ";" or
+// quotes broken by the spreadsheet, and an import adding anything twice.
 #include <gtest/gtest.h>
 
 #include "record/book.h"

@@ -1,7 +1,5 @@
-// It catches a sound mailbox that wakes the worker twice, or never, for
-// orders given while it is busy; that lets them pile up instead of keeping
-// one chime, the latest phrase and a hush that cancels the phrase not yet
-// said; or that plays a chime or a phrase long after its answer.
+// Catches a sound mailbox waking the worker twice or never, letting orders pile
+// up instead of one chime, the latest phrase and a hush, or playing them late.
 #include "sound/mailbox.h"
 
 #include <gtest/gtest.h>

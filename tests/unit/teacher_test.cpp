@@ -1,11 +1,6 @@
-// It catches a way into the teacher's screen that opens before the year was
-// held three seconds, after a release or a move off it, or only for the
-// mouse and not a finger; a gate that lets a wrong sum in; a panel whose
-// adding, renaming and removing of children reach the edition out of order
-// or not at all, an erasing without its confirmation, an export that hands
-// on anything but the record's spreadsheet, troubles and the import's note
-// left unsaid until the next click; and a table whose pages lose
-// or repeat children and exercises.
+// Catches the teacher's screen opening before the year was held 3 s still (by
+// mouse or finger), a wrong sum let in, the panel's changes out of order or
+// unconfirmed, a wrong export, a note left unsaid, and pages losing children.
 #include <gtest/gtest.h>
 
 #include "draw/face_measure.h"
@@ -21,15 +16,8 @@ using Change = record::Change;
 
 namespace {
 
-// Every draw is the middle: the gate's sum is "50 + 50 =".
-struct Middle : Machine {
-  void reseed() override {}
-  double next() override { return 0.5; }
-  void log(std::string_view) override {}
-};
-
 struct TeacherTest : ::testing::Test {
-  Middle machine;
+  Still machine;  // every draw the middle: the gate's sum is "50 + 50 ="
   const draw::FaceMeasure measure;
   Session session{machine, measure};
   Probe probe{session};
@@ -60,6 +48,15 @@ struct TeacherTest : ::testing::Test {
   void key(KeyName k) {
     session.key({k}, 0, now);
     session.advance(now);
+  }
+  // The changes handed on since the last asking: kind, name, child, picture.
+  std::vector<std::string> changes() {
+    const char* kinds[] = {"row", "add", "rename", "remove", "erase", "export", "import", "on", "off"};
+    std::vector<std::string> out;
+    for (const Change& c : session.takeChanges())
+      out.push_back(std::string(kinds[int(c.kind)]) + " " + c.name + " " + c.child.name + " " +
+                    std::to_string(c.child.picture));
+    return out;
   }
   void openPanel() {
     probe.showOnly(45, now);
@@ -127,20 +124,10 @@ TEST_F(TeacherTest, ThePanelHandsOnEveryChangeToTheClassInOrderAndErasesOnlyWhen
   click("Rinomina");
   click("Alunno3");
   click("Togli");
-  EXPECT_TRUE(control(45, "ConfermaTogli").visible);
   click("ConfermaTogli");
   EXPECT_EQ(control(45, "Alunno3").visible, false);
 
-  const std::vector<Change> changes = session.takeChanges();
-  ASSERT_EQ(changes.size(), 4u);
-  EXPECT_EQ(changes[0].kind, Change::Kind::AddChild);
-  EXPECT_EQ(changes[0].child, (record::Child{"Anna", 1}));  // the first free picture
-  EXPECT_EQ(changes[1].child, (record::Child{"Bruno", 2}));
-  EXPECT_EQ(changes[2].kind, Change::Kind::RenameChild);
-  EXPECT_EQ(changes[2].name, "Anna");
-  EXPECT_EQ(changes[2].child.name, "Lia");
-  EXPECT_EQ(changes[3].kind, Change::Kind::RemoveChild);
-  EXPECT_EQ(changes[3].name, "Bruno");
+  EXPECT_EQ(changes(), (std::vector<std::string>{"add  Anna 1", "add  Bruno 2", "rename Anna Lia 1", "remove Bruno  0"}));
 
   // What the store could not do and what an import brought are said at once.
   session.classTrouble("Registro non salvato: disco pieno");
@@ -161,9 +148,7 @@ TEST_F(TeacherTest, ThePanelHandsOnEveryChangeToTheClassInOrderAndErasesOnlyWhen
   click("Cancella");
   EXPECT_TRUE(session.takeChanges().empty());
   click("Conferma");
-  const std::vector<Change> erased = session.takeChanges();
-  ASSERT_EQ(erased.size(), 1u);
-  EXPECT_EQ(erased[0].kind, Change::Kind::EraseAll);
+  EXPECT_EQ(changes(), std::vector<std::string>{"erase   0"});
   EXPECT_FALSE(control(45, "Alunno1").visible);
 
   click("Esci");

@@ -1,8 +1,5 @@
-// It catches an exercise screen whose instruction is no label or is said by
-// no clip, a number word with no clip, a clip key that is no plain file name
-// or is used twice, and a build that left a phrase without its clip or a
-// folder list other than the catalogue; and a control that leads somewhere
-// (a menu entry, a return label, the sponge) with no name to be heard.
+// Catches an instruction or number word with no clip, a clip key no plain file
+// name or used twice or not built, and a control leading somewhere with no name.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -64,11 +61,7 @@ TEST(Voice, TheBuildMadeAClipForEveryPhraseAndListedTheCatalogue) {
 // Whatever leads somewhere can be heard: every control whose click opens a
 // screen or ends the program, on every screen, says its name at a rest.
 TEST(Voice, EveryControlThatLeadsSomewhereHasItsName) {
-  struct Half : session::Machine {
-    void reseed() override {}
-    double next() override { return 0.5; }
-    void log(std::string_view) override {}
-  } machine;
+  session::Still machine;
   const draw::FaceMeasure measure;
   int leading = 0;
   for (int n = 1; n <= shell::kScreenCount; ++n) {

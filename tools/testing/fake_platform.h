@@ -1,7 +1,5 @@
-// The platform of the tests: beeps, sleeps and reseeds do nothing; next
-// returns the reals queued by the test, or, once a generator is set, falls
-// back to it when the queue is empty (the paint bench); an empty queue
-// without one is a test that drew more than it meant to, and throws.
+// The platform of the tests: beeps, sleeps and reseeds do nothing; next gives
+// the reals queued, then the generator if one is set, else throws.
 #pragma once
 #include <deque>
 #include <optional>

@@ -1,8 +1,7 @@
-// The tests' way into a session: the program behind it, a quick way into a
-// screen, and every step at once without a clock. The scenario runner, the
-// soak, caption-lines, the unit tests and the page's test hook use it; no
-// edition links it.
+// The tests' way into a session: its program, a quick way into a screen, and
+// every step at once without a clock. No edition links it.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "session/recorder.h"
@@ -55,5 +54,27 @@ class Probe {
  private:
   Session& session_;
 };
+
+// The machine of the tests: every draw is `draw`, a reseed does nothing,
+// and what a failing handler said is kept.
+struct Still : Machine {
+  explicit Still(double draw = 0.5) : draw(draw) {}
+  void reseed() override {}
+  double next() override { return draw; }
+  void log(std::string_view m) override { logged.emplace_back(m); }
+  double draw;
+  std::vector<std::string> logged;
+};
+
+// The phrases said among these steps or sounds, a hush as "(hush)".
+template <class Steps>
+std::vector<std::string> said(const Steps& steps) {
+  std::vector<std::string> out;
+  for (const auto& s : steps) {
+    if (const auto* say = std::get_if<Say>(&s)) out.push_back(say->text);
+    if (std::holds_alternative<Hush>(s)) out.push_back("(hush)");
+  }
+  return out;
+}
 
 }  // namespace session
