@@ -24,18 +24,6 @@ void civil(long long days, int& y, int& m, int& d) {
   y = static_cast<int>(yoe + era * 400 + (m <= 2));
 }
 
-// Runs of blanks and line breaks as one blank, none at the ends.
-std::string fold(const std::string& caption) {
-  std::string out;
-  for (char c : caption) {
-    const bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
-    if (!blank) out += c;
-    else if (!out.empty() && out.back() != ' ') out += ' ';
-  }
-  if (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
-}
-
 // The badge: the child's picture, in the top left corner of the board.
 constexpr double kBadgeLeft = 240, kBadgeTop = 120, kBadgeSide = 600;
 
@@ -75,14 +63,11 @@ std::string Class::menuName(shell::Program& program, int screen) {
     shell::Screen& m = program.form(menu);
     for (const auto& [control, opens] : shell::menuEntries(m)) {
       if (opens != screen) continue;
-      std::string heading;
-      for (const auto& [entry, head] : m.design().headings)
-        if (entry == control) heading = head;
       for (const shell::Control& c : m.design().controls) {
-        if (c.name == heading) heading = fold(c.caption) + ' ';
         if (c.name != control) continue;
+        const std::string heading = m.headingOf(c);
+        const std::string name = (heading.empty() ? "" : heading + ' ') + shell::fold(c.caption);
         // "La linea dei numeri entro 9" says its range itself.
-        const std::string name = (heading.size() && heading != control ? heading : "") + fold(c.caption);
         return name.find(" entro ") == std::string::npos ? name + within : name;
       }
     }

@@ -10,8 +10,6 @@ namespace {
 
 constexpr int kLastWord = 20;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 bool isNumberWord(std::string_view text) {
   for (int n = 0; n <= kLastWord; ++n)
     if (frame::wordOf(n) == text) return true;
@@ -19,21 +17,6 @@ bool isNumberWord(std::string_view text) {
 }
 
 }  // namespace
-
-std::string fold(std::string_view caption) {
-  std::string out;
-  bool blank = false;
-  for (char c : caption) {
-    if (isBlank(c)) {
-      blank = !out.empty();
-      continue;
-    }
-    if (blank) out += ' ';
-    blank = false;
-    out += c;
-  }
-  return out;
-}
 
 const shell::Control* instruction(const shell::Screen& screen) {
   const std::string& name = screen.design().instruction;
@@ -56,10 +39,7 @@ std::optional<Phrase> namePhraseOf(const shell::Screen& screen, const shell::Con
   std::string text = fold(!control.spoken.empty() ? control.spoken
                           : !control.caption.empty() ? control.caption : control.toolTip);
   if (text.empty()) return std::nullopt;
-  for (const auto& [entry, heading] : screen.design().headings)
-    if (control.name == entry)
-      for (const shell::Control& h : screen.controls())
-        if (h.name == heading) text = fold(h.caption) + " " + text;
+  if (const std::string heading = screen.headingOf(control); !heading.empty()) text = heading + " " + text;
   return phraseSaying(text);
 }
 

@@ -10,15 +10,11 @@
 #include <string_view>
 
 #include "catalogue.h"
-
-namespace shell {
-class Screen;
-struct Control;
-}  // namespace shell
+#include "shell/screen.h"
 
 namespace session {
 
-std::string fold(std::string_view caption);
+using shell::fold;
 
 // The instruction label of a screen; nullptr on the title and the menus.
 const shell::Control* instruction(const shell::Screen& screen);

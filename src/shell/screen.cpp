@@ -6,6 +6,29 @@
 
 namespace shell {
 
+std::string fold(std::string_view caption) {
+  std::string out;
+  bool blank = false;
+  for (char c : caption) {
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      blank = !out.empty();
+      continue;
+    }
+    if (blank) out += ' ';
+    blank = false;
+    out += c;
+  }
+  return out;
+}
+
+std::string Screen::headingOf(const Control& control) const {
+  for (const auto& [entry, heading] : design_.headings)
+    if (control.name == entry)
+      for (const Control& h : design_.controls)
+        if (h.name == heading) return fold(h.caption);
+  return {};
+}
+
 Screen::Screen(Program& program, int number, Design design)
     : program_(program), number_(number), design_(std::move(design)) {}
 

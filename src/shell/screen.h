@@ -41,6 +41,10 @@ struct Box {
   bool solid;
 };
 
+// A caption as it is said and named: runs of blanks and line breaks
+// folded into one blank, none at either end.
+std::string fold(std::string_view caption);
+
 class Screen {
  public:
   Screen(Program& program, int number, Design design);
@@ -51,6 +55,9 @@ class Screen {
   int number() const { return number_; }
   std::string name() const { return "Form" + std::to_string(number_); }
   const Design& design() const { return design_; }
+  // The folded caption of the heading the control stands under
+  // ("FORMA LA DECINA:"); empty where it stands under none.
+  std::string headingOf(const Control& control) const;
   const std::string& caption() const { return design_.caption; }
   double height() const { return design_.height; }
   bool loaded() const { return loaded_; }
