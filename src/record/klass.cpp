@@ -33,14 +33,12 @@ void Class::open(Book book, Clock clock) {
   on_ = true;
   book_ = std::move(book);
   clock_ = clock;
-  child_.reset();
-  question_.reset();
+  choose(std::nullopt);
 }
 
 void Class::close() {
   on_ = false;
-  child_.reset();
-  question_.reset();
+  choose(std::nullopt);
   judged_.clear();
 }
 
@@ -140,8 +138,12 @@ void Class::imported(const std::string& text) {
 
 void Class::turn(bool on) {
   changes_.push_back({on ? Change::Kind::TurnOn : Change::Kind::TurnOff});
-  if (on) open(std::move(book_), clock_);
-  else close();
+  if (!on) {
+    close();
+    return;
+  }
+  on_ = true;
+  choose(std::nullopt);
 }
 
 std::vector<Change> Class::changes() { return std::exchange(changes_, {}); }
@@ -230,8 +232,7 @@ void Class::handled() {
   } else if (last_ && e->given() != last_->given) {
     answerChanged_ = true;
   }
-  const bool fresh = !question_ || question_->screen != s->number() || question_->drawn != e->score.drawn;
-  if (fresh && e->score.drawn) watch(*s);
+  if (e->score.drawn) watch(*s);
   rightBefore_ = right;
 }
 
